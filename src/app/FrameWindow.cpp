@@ -1,0 +1,108 @@
+#include "app/FrameWindow.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPixmap>
+
+#include "app/ShutdownCleanup.h"
+#include "browser/BrowserWindow.h"
+#include "platform/DialogService.h"
+#include "platform/ScreenMetrics.h"
+#include "state/DatabaseCompactor.h"
+#include "state/DatabasePath.h"
+#include "state/FixedAddresses.h"
+#include "state/SettingsKeys.h"
+#include "state/SettingsStore.h"
+
+FrameWindow::FrameWindow(const BrowserContext& context, QWidget* parent)
+    : QMainWindow(parent),
+      m_context(context),
+      m_mdiArea(new QMdiArea(this)),
+      m_workAreaHeight(&ScreenMetrics::workAreaHeightTwips)
+{
+    m_context.host = this;
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(tr("Zelvo Browser"));
+    m_mdiArea->setObjectName(QStringLiteral("MDIClient"));
+    setCentralWidget(m_mdiArea);
+
+    QAction* newBrowser = menuBar()->addAction(tr("&New Browser"), this, &FrameWindow::newBrowser);
+    newBrowser->setObjectName(QStringLiteral("NewBrowser"));
+}
+
+QString FrameWindow::databaseMissingMessage(const QString& applicationDirectory)
+{
+    const QString quote = QStringLiteral("\"");
+    return QStringLiteral("The database file ") + quote + QStringLiteral("LINKS.MDB") + quote +
+           QStringLiteral(" is missing from the ") + applicationDirectory +
+           QStringLiteral(" subdirectory.  Locate this file and place in this directory.  If the "
+                          "file is unavailable, visit ") +
+           quote + FixedAddresses::databaseDownload() + quote +
+           QStringLiteral(" and download the file.  This program will not operate correctly "
+                          "without the file.");
+}
+
+void FrameWindow::load()
+{
+    const QString& dir = m_context.applicationDirectory;
+    m_dataBaseMissing = false;
+    if (!DatabasePath::exists(dir + QStringLiteral("\\links.mdb"))) {
+        m_context.dialogs->message(this, databaseMissingMessage(dir));
+        m_dataBaseMissing = true;
+    } else {
+        DatabaseCompactor(dir).compact();
+    }
+    applyIcon();
+    applyCaption();
+    SettingsKeys::runFirstStartIfNeeded(*m_context.settings);
+    if (!m_dataBaseMissing) newBrowser();
+}
+
+void FrameWindow::applyIcon()
+{
+    const QString file = m_context.settings->read(SettingsKeys::kIcon, SettingsKeys::kFirstKey);
+    if (file.isEmpty()) {
+        setWindowIcon(QIcon());
+        return;
+    }
+    const QPixmap picture(file);
+    if (!picture.isNull()) setWindowIcon(QIcon(picture));
+}
+
+void FrameWindow::applyCaption()
+{
+    const QString company =
+        m_context.settings->read(SettingsKeys::kCompanyInfo, SettingsKeys::kFirstKey);
+    if (!company.isEmpty()) setWindowTitle(company);
+}
+
+void FrameWindow::newBrowser()
+{
+    if (m_dataBaseMissing) {
+        m_context.dialogs->message(this, databaseMissingMessage(m_context.applicationDirectory));
+        return;
+    }
+    openBrowserWindow(LayoutProfile::forWorkAreaHeight(m_workAreaHeight()));
+}
+
+BrowserWindow* FrameWindow::openBrowserWindow(ProfileKind kind)
+{
+    auto* window = new BrowserWindow(kind, m_context);
+    QMdiSubWindow* sub = m_mdiArea->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    window->setUp();
+    return window;
+}
+
+void FrameWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_unloaded) {
+        m_mdiArea->closeAllSubWindows();
+        ShutdownCleanup::deleteLockFiles(m_context.applicationDirectory);
+        m_unloaded = true;
+    }
+    event->accept();
+}

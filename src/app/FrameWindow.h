@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+#include "browser/BrowserContext.h"
+
+class QMdiArea;
+
+// The frame window: the one top-level window, holding every browser window as a child.
+class FrameWindow : public QMainWindow, public WindowHost {
+    Q_OBJECT
+public:
+    // `context.host` is ignored: the frame is the host of its browser windows.
+    explicit FrameWindow(const BrowserContext& context, QWidget* parent = nullptr);
+
+    // Checks and compacts the database, applies icon and caption, runs the first start
+    // and opens the first browser window. Runs once, before the frame is shown.
+    void load();
+
+    // The frame's New Browser command: a window of the layout that fits the work area.
+    void newBrowser();
+    BrowserWindow* openBrowserWindow(ProfileKind kind) override;
+
+    bool dataBaseMissing() const { return m_dataBaseMissing; }
+    QMdiArea* mdiArea() const { return m_mdiArea; }
+
+    // The work-area height in twips that New Browser measures; tests replace it.
+    void setWorkAreaMeasure(std::function<int()> measure) { m_workAreaHeight = std::move(measure); }
+
+    static QString databaseMissingMessage(const QString& applicationDirectory);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void applyIcon();
+    void applyCaption();
+
+    BrowserContext m_context;
+    QMdiArea* m_mdiArea;
+    bool m_dataBaseMissing = false;
+    bool m_unloaded = false;
+    std::function<int()> m_workAreaHeight;
+};

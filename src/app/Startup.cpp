@@ -1,0 +1,58 @@
+#include "app/Startup.h"
+
+#include <QApplication>
+#include <QWebEngineProfile>
+
+#include "app/FrameWindow.h"
+#include "app/SplashWindow.h"
+#include "platform/QtDialogService.h"
+#include "platform/QtWebComponent.h"
+#include "platform/UnixSignalWatcher.h"
+#include "state/SettingsStore.h"
+
+namespace Startup {
+
+long long splashPause()
+{
+    constexpr int kOuter = 2500;
+    constexpr int kInner = 2000;
+    // volatile keeps the compiler from folding the count away.
+    volatile long long iterations = 0;
+    for (int outer = 1; outer <= kOuter; ++outer) {
+        for (int inner = 1; inner <= kInner; ++inner) iterations = iterations + 1;
+    }
+    return iterations;
+}
+
+int run(QApplication& application)
+{
+    SettingsStore settings;
+    QtDialogService dialogs;
+    QWebEngineProfile* profile = QtWebComponent::createProfile(&application);
+
+    BrowserContext context;
+    context.applicationDirectory = QCoreApplication::applicationDirPath();
+    context.settings = &settings;
+    context.dialogs = &dialogs;
+    context.webComponents = QtWebComponent::factory(profile);
+
+    FrameWindow frame(context);
+    UnixSignalWatcher terminationSignals;
+    QObject::connect(&terminationSignals, &UnixSignalWatcher::terminationRequested, &frame,
+                     &FrameWindow::close);
+
+    {
+        SplashWindow splash;
+        splash.show();
+        splash.repaint();
+        QCoreApplication::processEvents();
+        splashPause();
+        splash.close();
+    }
+
+    frame.load();
+    frame.show();
+    return application.exec();
+}
+
+}  // namespace Startup

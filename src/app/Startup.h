@@ -1,0 +1,14 @@
+#pragma once
+
+class QApplication;
+
+namespace Startup {
+
+// The splash pause: a fixed count of loop iterations that handles no events, so the
+// splash stays up and the program does not respond meanwhile. Returns the count run.
+long long splashPause();
+
+// From launch to the shown frame; returns the event loop's exit code.
+int run(QApplication& application);
+
+}  // namespace Startup

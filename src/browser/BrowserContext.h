@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include "browser/LayoutProfile.h"
+#include "platform/WebComponent.h"
+
+class BrowserWindow;
+class DialogService;
+class SettingsStore;
+
+// Where browser windows live: the frame places each new window and runs its set-up.
+class WindowHost {
+public:
+    virtual ~WindowHost() = default;
+    // Creates, places and sets up a window of the given layout; null when that failed.
+    virtual BrowserWindow* openBrowserWindow(ProfileKind kind) = 0;
+};
+
+// The services every browser window shares.
+struct BrowserContext {
+    QString applicationDirectory;
+    SettingsStore* settings = nullptr;
+    DialogService* dialogs = nullptr;
+    WebComponentFactory webComponents;
+    WindowHost* host = nullptr;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/DialogService.h"
+
+// The dialogs on Qt Widgets.
+class QtDialogService : public DialogService {
+public:
+    void message(QWidget* parent, const QString& text, const QString& title = {}) override;
+    Answer question(QWidget* parent, const QString& text, const QString& title = {}) override;
+    std::optional<QString> inputText(QWidget* parent, const QString& prompt,
+                                     const QString& title = {},
+                                     const QString& initial = {}) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& suggestedName = {}) override;
+};

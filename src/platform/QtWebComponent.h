@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QPointer>
+
+#include "platform/WebComponent.h"
+
+class QWebEngineProfile;
+class QWebEngineView;
+class QWebEnginePage;
+
+// The web component on Qt WebEngine: a QWebEngineView named "WebBrowser1" whose page
+// reports navigations as BeforeNavigate2 / NavigateComplete2 and hands new-window
+// requests to the window's handler.
+class QtWebComponent : public WebComponent {
+    Q_OBJECT
+public:
+    QtWebComponent(QWebEngineProfile* profile, QWidget* parent);
+    ~QtWebComponent() override;
+
+    QWidget* widget() const override;
+    void Navigate(const QString& address) override;
+    void GoBack() override;
+    void GoForward() override;
+    void Refresh() override;
+    void Stop() override;
+    bool Busy() const override;
+    QString LocationURL() const override;
+    void show() override;
+    void hide() override;
+    bool isShown() const override;
+
+    QWebEnginePage* page() const;
+
+    // The engine profile every window shares: pages keep their storage per user,
+    // and downloads that a page starts are refused.
+    static QWebEngineProfile* createProfile(QObject* parent);
+    // A factory of components that share one engine profile.
+    static WebComponentFactory factory(QWebEngineProfile* profile);
+
+private:
+    class Page;
+    QPointer<QWebEngineView> m_view;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+// The embedded web component as a browser window sees it: navigation commands, the busy
+// state and current address, visibility, and three events. The real engine stands behind
+// QtWebComponent; tests drive a scripted fake.
+class WebComponent : public QObject {
+    Q_OBJECT
+public:
+    // Supplies the component that receives a page's request for a new window; returns
+    // null when no window could be made.
+    using NewWindowHandler = std::function<WebComponent*()>;
+
+    using QObject::QObject;
+    ~WebComponent() override;
+
+    // The component's widget, owned by the component's parent widget.
+    virtual QWidget* widget() const = 0;
+
+    virtual void Navigate(const QString& address) = 0;
+    virtual void GoBack() = 0;
+    virtual void GoForward() = 0;
+    virtual void Refresh() = 0;
+    virtual void Stop() = 0;
+    virtual bool Busy() const = 0;
+    virtual QString LocationURL() const = 0;
+
+    // Hiding keeps the page; a hidden component is also silenced.
+    virtual void show() = 0;
+    virtual void hide() = 0;
+    virtual bool isShown() const = 0;
+
+    void setNewWindowHandler(NewWindowHandler handler) { m_newWindowHandler = std::move(handler); }
+
+signals:
+    void BeforeNavigate2(const QString& url);
+    void NavigateComplete2(const QString& url);
+
+protected:
+    // Asks the window for the component of a new window (the engine's new-window request).
+    WebComponent* requestNewWindow() const;
+
+private:
+    NewWindowHandler m_newWindowHandler;
+};
+
+// Makes the web component of a new browser window inside `parent`.
+using WebComponentFactory = std::function<std::unique_ptr<WebComponent>(QWidget* parent)>;

@@ -1,0 +1,172 @@
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "state/SettingsKeys.h"
+#include "state/SettingsStore.h"
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_file;
+    std::unique_ptr<SettingsStore> m_store;
+
+    void reopen() { m_store = std::make_unique<SettingsStore>(m_file); }
+    QString fileText() const
+    {
+        QFile file(m_file);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+private slots:
+    void init()
+    {
+        m_file = m_dir.path() + QStringLiteral("/%1/Zelvo/Browser.ini").arg(QTest::currentTestFunction());
+        QFile::remove(m_file);
+        reopen();
+    }
+
+    void defaultFileFollowsXdgConfigHome()
+    {
+        qputenv("XDG_CONFIG_HOME", "/tmp/zelvo-config");
+        QCOMPARE(SettingsStore::defaultFile(), QStringLiteral("/tmp/zelvo-config/Zelvo/Browser.ini"));
+        qunsetenv("XDG_CONFIG_HOME");
+        QVERIFY(SettingsStore::defaultFile().endsWith(QStringLiteral("/.config/Zelvo/Browser.ini")));
+    }
+
+    void freshStoreReadsEmpty()
+    {
+        QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey), QString());
+        QCOMPARE(m_store->read(QStringLiteral("NoSuchSection"), QStringLiteral("x")), QString());
+        QVERIFY(!QFile::exists(m_file));
+    }
+
+    void namesMatchWithoutRegardToCase_data()
+    {
+        QTest::addColumn<QString>("writeSection");
+        QTest::addColumn<QString>("writeKey");
+        QTest::addColumn<QString>("readSection");
+        QTest::addColumn<QString>("readKey");
+        QTest::newRow("Toolname/ToolName") << "Toolname" << "3" << "ToolName" << "3";
+        QTest::newRow("ToolFilename/ToolFileName") << "ToolFilename" << "0" << "ToolFileName" << "0";
+        QTest::newRow("EMail/Email") << "EMail" << "Selection" << "Email" << "Selection";
+        QTest::newRow("key case") << "Disney" << "only" << "DISNEY" << "Only";
+    }
+
+    void namesMatchWithoutRegardToCase()
+    {
+        QFETCH(QString, writeSection);
+        QFETCH(QString, writeKey);
+        QFETCH(QString, readSection);
+        QFETCH(QString, readKey);
+        QVERIFY(m_store->write(readSection, readKey, QStringLiteral("old")));
+        QVERIFY(m_store->write(writeSection, writeKey, QStringLiteral("value")));
+        QCOMPARE(m_store->read(readSection, readKey), QStringLiteral("value"));
+        reopen();
+        QCOMPARE(m_store->read(readSection, readKey), QStringLiteral("value"));
+        QCOMPARE(m_store->read(writeSection, writeKey), QStringLiteral("value"));
+        // One value, not two spellings side by side.
+        QCOMPARE(fileText().count(QStringLiteral("value")), 1);
+    }
+
+    void handWrittenFileIsReadInAnySpelling()
+    {
+        QDir().mkpath(QFileInfo(m_file).path());
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[toolname]\n0=Calculator\n[HOME]\n1=http://example.org/\n");
+        file.close();
+        reopen();
+        QCOMPARE(m_store->read(SettingsKeys::kToolName, QStringLiteral("0")), QStringLiteral("Calculator"));
+        QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey), QStringLiteral("http://example.org/"));
+    }
+
+    void valuesSurviveRestartUnchanged_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("line breaks") << QStringLiteral("First line\nSecond line\r\nThird  line\n");
+        QTest::newRow("ini syntax") << QStringLiteral("a, b; c = [d] \"e\" \\f @g #h");
+        QTest::newRow("leading and trailing blanks") << QStringLiteral("  padded  ");
+        QTest::newRow("long") << QString(100000, QLatin1Char('x'));
+        QTest::newRow("non-ASCII") << QStringLiteral("Kindergarten Zürich – \u00e9t\u00e9");
+    }
+
+    void valuesSurviveRestartUnchanged()
+    {
+        QFETCH(QString, value);
+        QVERIFY(m_store->write(SettingsKeys::kDisclaimer, SettingsKeys::kFirstKey, value));
+        reopen();
+        QCOMPARE(m_store->read(SettingsKeys::kDisclaimer, SettingsKeys::kFirstKey), value);
+    }
+
+    void writeReachesTheDiskBeforeReturning()
+    {
+        m_store->write(SettingsKeys::kHome, SettingsKeys::kFirstKey, QStringLiteral("http://kids.example/"));
+        QVERIFY(fileText().contains(QStringLiteral("http://kids.example/")));
+    }
+
+    void firstStartWritesSlotsZeroToHundredOnce()
+    {
+        m_store->write(SettingsKeys::kToolName, QStringLiteral("101"), QStringLiteral("kept"));
+        m_store->write(SettingsKeys::kToolName, QStringLiteral("100"), QStringLiteral("cleared"));
+        m_store->write(SettingsKeys::kHome, SettingsKeys::kFirstKey, QStringLiteral("http://old/"));
+        QVERIFY(SettingsKeys::runFirstStartIfNeeded(*m_store));
+
+        QSettings raw(m_file, QSettings::IniFormat);
+        for (const char* section : {SettingsKeys::kToolName, SettingsKeys::kToolImage,
+                                    SettingsKeys::kToolFileName}) {
+            raw.beginGroup(QLatin1String(section));
+            QStringList keys = raw.childKeys();
+            keys.removeAll(QStringLiteral("101"));
+            QCOMPARE(keys.size(), 101);
+            for (int slot = 0; slot <= 100; ++slot) {
+                QVERIFY(keys.contains(QString::number(slot)));
+                QCOMPARE(raw.value(QString::number(slot)).toString(), QString());
+            }
+            raw.endGroup();
+        }
+        QCOMPARE(m_store->read(SettingsKeys::kToolName, QStringLiteral("101")), QStringLiteral("kept"));
+        QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey), QString());
+
+        m_store->write(SettingsKeys::kHome, SettingsKeys::kFirstKey, QStringLiteral("http://new/"));
+        reopen();
+        QVERIFY(!SettingsKeys::runFirstStartIfNeeded(*m_store));
+        QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey), QStringLiteral("http://new/"));
+    }
+
+    void firstStartAndReinitialiseWriteTheSameKeysInOrder()
+    {
+        const auto first = SettingsKeys::firstStartEntries();
+        const auto reset = SettingsKeys::reinitialiseEntries(QStringLiteral("file:///problem.html"));
+        QCOMPARE(first.size(), size_t(1 + 9 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 303 + 1));
+        QCOMPARE(reset.size(), first.size());
+        for (size_t i = 0; i < first.size(); ++i) {
+            QCOMPARE(first[i].section, reset[i].section);
+            QCOMPARE(first[i].key, reset[i].key);
+            const bool isHome = first[i].section == QLatin1String(SettingsKeys::kHome);
+            QCOMPARE(reset[i].value, isHome ? QStringLiteral("file:///problem.html") : QString());
+            QCOMPARE(first[i].value, QString());
+        }
+        QCOMPARE(first.front().section, QStringLiteral("AboutImage"));
+        QCOMPARE(first[first.size() - 2].section, QStringLiteral("ToolName"));
+        QCOMPARE(first[first.size() - 2].key, QStringLiteral("100"));
+        QCOMPARE(first.back().section, QStringLiteral("Version"));
+    }
+
+    void reinitialiseKeepsButtonCountAndMarker()
+    {
+        SettingsKeys::runFirstStartIfNeeded(*m_store);
+        m_store->write(SettingsKeys::kButtonCount, SettingsKeys::kAmount, QStringLiteral("19"));
+        m_store->write(SettingsKeys::kCompanyInfo, QStringLiteral("9"), QStringLiteral("www"));
+        SettingsKeys::reinitialise(*m_store, QStringLiteral("file:///problem.html"));
+        QCOMPARE(m_store->read(SettingsKeys::kButtonCount, SettingsKeys::kAmount), QStringLiteral("19"));
+        QCOMPARE(m_store->read(SettingsKeys::kCompanyInfo, QStringLiteral("9")), QString());
+        QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey), QStringLiteral("file:///problem.html"));
+        QVERIFY(!SettingsKeys::runFirstStartIfNeeded(*m_store));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"
