@@ -1,0 +1,178 @@
+#include "DatabaseCompactor.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QVariant>
+#include <QVector>
+#include <atomic>
+#include <optional>
+#include <utility>
+
+#include "DatabasePath.h"
+
+namespace {
+
+using RowCounts = QVector<qint64>;
+
+std::atomic<unsigned> connectionCounter{0};
+
+QString journalOf(const QString& file) { return file + QStringLiteral("-journal"); }
+
+// A read-only connection: a damaged file is only read, never repaired or rewritten.
+class ReadOnlyConnection {
+public:
+    explicit ReadOnlyConnection(const QString& file)
+        : m_name(QStringLiteral("zelvo-compactor-%1").arg(connectionCounter.fetch_add(1))) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        db.setDatabaseName(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?mode=ro"));
+        m_open = db.open();
+    }
+    ~ReadOnlyConnection() {
+        QSqlDatabase::database(m_name, false).close();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    ReadOnlyConnection(const ReadOnlyConnection&) = delete;
+    ReadOnlyConnection& operator=(const ReadOnlyConnection&) = delete;
+
+    bool isOpen() const { return m_open; }
+    QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
+
+private:
+    QString m_name;
+    bool m_open = false;
+};
+
+std::optional<RowCounts> rowCounts(const ReadOnlyConnection& connection) {
+    const char* const statements[] = {
+        "SELECT COUNT(*) FROM Links",
+        "SELECT COUNT(*) FROM Domains",
+        "SELECT COUNT(*) FROM Visited",
+    };
+    RowCounts counts;
+    QSqlQuery query(connection.database());
+    for (const char* statement : statements) {
+        if (!query.exec(QString::fromLatin1(statement)) || !query.next()) return std::nullopt;
+        counts.append(query.value(0).toLongLong());
+    }
+    return counts;
+}
+
+bool vacuumInto(const ReadOnlyConnection& connection, const QString& target) {
+    QSqlQuery query(connection.database());
+    if (!query.prepare(QStringLiteral("VACUUM INTO ?"))) return false;
+    query.addBindValue(target);
+    return query.exec();
+}
+
+bool passesIntegrityCheck(const ReadOnlyConnection& connection) {
+    QSqlQuery query(connection.database());
+    return query.exec(QStringLiteral("PRAGMA integrity_check")) && query.next() &&
+           query.value(0).toString() == QLatin1String("ok") && !query.next();
+}
+
+std::optional<RowCounts> countAndCopy(const QString& database, const QString& copy) {
+    const ReadOnlyConnection source(database);
+    if (!source.isOpen()) return std::nullopt;
+    std::optional<RowCounts> counts = rowCounts(source);
+    if (!counts || !vacuumInto(source, copy)) return std::nullopt;
+    return counts;
+}
+
+bool isCompleteCopy(const QString& copy, const RowCounts& sourceCounts) {
+    const ReadOnlyConnection connection(copy);
+    return connection.isOpen() && passesIntegrityCheck(connection) &&
+           rowCounts(connection) == sourceCounts;
+}
+
+// The header's change counter moves with every committed write. A write during the
+// compaction, or one still in flight (its journal present), must not be replaced by a
+// copy that lacks it.
+std::optional<QByteArray> changeCounter(const QString& database) {
+    if (QFileInfo::exists(journalOf(database))) return std::nullopt;
+    QFile file(database);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(24)) return std::nullopt;
+    const QByteArray counter = file.read(4);
+    if (counter.size() != 4) return std::nullopt;
+    return counter;
+}
+
+bool syncWithPermissionsOf(const QString& copy, const QString& database) {
+    struct stat original {};
+    if (::stat(QFile::encodeName(database).constData(), &original) != 0) return false;
+    const int fd = ::open(QFile::encodeName(copy).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fchmod(fd, original.st_mode & 07777) == 0 && ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+void syncDirectory(const QString& directory) {
+    const int fd = ::open(QFile::encodeName(directory).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool removeWithJournal(const QString& file) {
+    QFile::remove(journalOf(file));
+    return !QFileInfo::exists(file) || QFile::remove(file);
+}
+
+// Removes the temporary copy on every way out except a completed replacement.
+class CopyCleanup {
+public:
+    explicit CopyCleanup(QString copy) : m_copy(std::move(copy)) {}
+    ~CopyCleanup() {
+        if (m_armed) removeWithJournal(m_copy);
+    }
+    CopyCleanup(const CopyCleanup&) = delete;
+    CopyCleanup& operator=(const CopyCleanup&) = delete;
+
+    void disarm() { m_armed = false; }
+
+private:
+    QString m_copy;
+    bool m_armed = true;
+};
+
+}  // namespace
+
+DatabaseCompactor::DatabaseCompactor(QString applicationDirectory)
+    : m_dir(std::move(applicationDirectory)) {}
+
+DatabaseCompactor::Outcome DatabaseCompactor::compact() const {
+    const QString database = DatabasePath::resolve(m_dir + QStringLiteral("/links.mdb"));
+    if (!QFileInfo(database).isFile()) return Outcome::Missing;
+
+    // The replacement below is atomic, so a crush.mdb found now is the leftover of a run
+    // that never finished and holds nothing the database lacks.
+    const QString copy = QDir(m_dir).filePath(QStringLiteral("crush.mdb"));
+    if (!removeWithJournal(copy)) return Outcome::Skipped;
+    CopyCleanup cleanup(copy);
+
+    const std::optional<QByteArray> counterBefore = changeCounter(database);
+    if (!counterBefore) return Outcome::Skipped;
+    const std::optional<RowCounts> counts = countAndCopy(database, copy);
+    if (!counts || !isCompleteCopy(copy, *counts)) return Outcome::Skipped;
+    if (!syncWithPermissionsOf(copy, database)) return Outcome::Skipped;
+    if (changeCounter(database) != counterBefore) return Outcome::Skipped;
+
+    const QByteArray copyName = QFile::encodeName(copy);
+    if (::rename(copyName.constData(), QFile::encodeName(database).constData()) != 0)
+        return Outcome::Skipped;
+    cleanup.disarm();
+    syncDirectory(m_dir);
+    return Outcome::Compacted;
+}

@@ -1,0 +1,184 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+#include "FakeWebComponent.h"
+#include "TestEnvironment.h"
+#include "TestHost.h"
+#include "state/FixedAddresses.h"
+#include "state/LinksDatabase.h"
+#include "state/SettingsKeys.h"
+
+using namespace SettingsKeys;
+
+class TestBrowserWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<TestHost> m_host;
+
+    BrowserContext context() const
+    {
+        BrowserContext c;
+        c.applicationDirectory = m_env->appPath();
+        c.settings = m_env->settings.get();
+        c.dialogs = &m_env->dialogs;
+        c.webComponents = FakeWebComponent::factory();
+        return c;
+    }
+    BrowserWindow* open(ProfileKind kind = ProfileKind::ZD)
+    {
+        m_host = std::make_unique<TestHost>(context());
+        return m_host->openBrowserWindow(kind);
+    }
+    static FakeWebComponent* fake(BrowserWindow* window)
+    {
+        return static_cast<FakeWebComponent*>(window->webComponent());
+    }
+
+private slots:
+    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void cleanup()
+    {
+        m_host.reset();
+        m_env.reset();
+    }
+
+    void opensAtStartPage_data()
+    {
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<bool>("vendorFallback");
+        QTest::newRow("web address") << "http://school.example/start" << false;
+        QTest::newRow("file path") << "/srv/kiosk/index.html" << false;
+        QTest::newRow("empty") << "" << true;
+    }
+
+    void opensAtStartPage()
+    {
+        QFETCH(QString, home);
+        QFETCH(bool, vendorFallback);
+        m_env->settings->write(kHome, kFirstKey, home);
+        BrowserWindow* window = open();
+        const QString expected =
+            vendorFallback ? FixedAddresses::vendorHome(m_env->appPath()) : home;
+        QCOMPARE(window->startingAddress(), expected);
+        QCOMPARE(fake(window)->calls, QStringList{QStringLiteral("Navigate ") + expected});
+        QVERIFY(window->isVisible());
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+    }
+
+    void addressBoxHiddenOnlyForExactlyOne_data()
+    {
+        QTest::addColumn<QString>("manualBrowsing");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("1") << "1" << false;
+        QTest::newRow("0") << "0" << true;
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("blank 1") << " 1" << true;
+        QTest::newRow("Yes") << "Yes" << true;
+    }
+
+    void addressBoxHiddenOnlyForExactlyOne()
+    {
+        QFETCH(QString, manualBrowsing);
+        QFETCH(bool, visible);
+        m_env->settings->write(kManualBrowsing, kAllowed, manualBrowsing);
+        BrowserWindow* window = open();
+        auto* address = window->findChild<QComboBox*>(QStringLiteral("cboAddress"));
+        QVERIFY(address);
+        QCOMPARE(address->isVisible(), visible);
+    }
+
+    void captionIsTheCompanyName()
+    {
+        m_env->settings->write(kCompanyInfo, kFirstKey, QStringLiteral("Greenfield  School"));
+        QCOMPARE(open()->windowTitle(), QStringLiteral("Greenfield  School"));
+        m_env->settings->write(kCompanyInfo, kFirstKey, QString());
+        QCOMPARE(open()->windowTitle(), QString());
+    }
+
+    // Only an exact "Yes" reads the domain list at set-up; with no database that read fails
+    // with one message naming the file.
+    void restrictionReadsDomainsOnlyForExactYes_data()
+    {
+        QTest::addColumn<QString>("restriction");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("Yes") << "Yes" << 1;
+        QTest::newRow("yes") << "yes" << 0;
+        QTest::newRow("No") << "No" << 0;
+    }
+
+    void restrictionReadsDomainsOnlyForExactYes()
+    {
+        QFETCH(QString, restriction);
+        QFETCH(int, messages);
+        m_env->settings->write(kRestriction, kAllowed, restriction);
+        open();
+        QCOMPARE(m_env->dialogs.messages.size(), messages);
+        if (messages) QVERIFY(m_env->dialogs.messages.first().contains(QStringLiteral("Links.mdb")));
+    }
+
+    void setUpOrderAndState()
+    {
+        QVERIFY(LinksDatabase::createEmpty(m_env->appPath() + QStringLiteral("/Links.mdb")).isEmpty());
+        m_env->settings->write(kRestriction, kAllowed, QStringLiteral("Yes"));
+        BrowserWindow* window = open(ProfileKind::ZD2);
+        QCOMPARE(window->objectName(), QStringLiteral("ZD2"));
+        QCOMPARE(window->databasePath(), m_env->appPath() + QStringLiteral("\\Links.mdb"));
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+        auto* windir = window->findChild<QLineEdit*>(QStringLiteral("WINDIR"));
+        QVERIFY(windir && !windir->isVisible());
+        QVERIFY(windir->text().endsWith(QStringLiteral("/Zelvo")));
+        QCOMPARE(window->webComponent()->widget()->geometry(), QRect(0, 82, 638, 339));
+    }
+
+    void windowsDirectoryWithSpaceIsKeptWhole()
+    {
+        qputenv("XDG_DATA_HOME", "/home/pupil/My Data");
+        BrowserWindow* window = open();
+        qunsetenv("XDG_DATA_HOME");
+        QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("WINDIR"))->text(),
+                 QStringLiteral("/home/pupil/My Data/Zelvo"));
+    }
+
+    void componentSizeAfterSetUp_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("ZD2") << int(ProfileKind::ZD2) << QRect(0, 82, 638, 339);
+        QTest::newRow("ZD") << int(ProfileKind::ZD) << QRect(0, 85, 797, 458);
+        QTest::newRow("ZD3") << int(ProfileKind::ZD3) << QRect(0, 84, 1021, 625);
+    }
+
+    void componentSizeAfterSetUp()
+    {
+        QFETCH(int, kind);
+        QFETCH(QRect, geometry);
+        BrowserWindow* window = open(ProfileKind(kind));
+        QCOMPARE(window->webComponent()->widget()->geometry(), geometry);
+        QCOMPARE(window->objectName(), QLatin1String(LayoutProfile::of(ProfileKind(kind)).name));
+    }
+
+    void newBrowserOpensTheSameLayout()
+    {
+        BrowserWindow* window = open(ProfileKind::ZD2);
+        QAction* newBrowser = window->findChild<QAction*>(QStringLiteral("NewBrowser"));
+        QVERIFY(newBrowser);
+        newBrowser->trigger();
+        QCOMPARE(m_host->windows.size(), 2);
+        QCOMPARE(m_host->windows.last()->objectName(), QStringLiteral("ZD2"));
+    }
+
+    void windowKeepsWhatItReadAtCreation()
+    {
+        m_env->settings->write(kHome, kFirstKey, QStringLiteral("http://first.example/"));
+        BrowserWindow* window = open();
+        m_env->settings->write(kHome, kFirstKey, QStringLiteral("http://second.example/"));
+        QCOMPARE(window->startingAddress(), QStringLiteral("http://first.example/"));
+        window->findChild<QAction*>(QStringLiteral("NewBrowser"))->trigger();
+        QCOMPARE(m_host->windows.last()->startingAddress(), QStringLiteral("http://second.example/"));
+    }
+};
+
+QTEST_MAIN(TestBrowserWindow)
+#include "tst_browserwindow.moc"

@@ -1,0 +1,173 @@
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QtTest>
+
+#include "FakeWebComponent.h"
+#include "TestEnvironment.h"
+#include "app/FrameWindow.h"
+#include "app/Startup.h"
+#include "browser/BrowserWindow.h"
+#include "state/LinksDatabase.h"
+#include "state/SettingsKeys.h"
+
+using namespace SettingsKeys;
+
+class TestFrame : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> m_env;
+
+    std::unique_ptr<FrameWindow> makeFrame(int workAreaPixels = 600)
+    {
+        BrowserContext c;
+        c.applicationDirectory = m_env->appPath();
+        c.settings = m_env->settings.get();
+        c.dialogs = &m_env->dialogs;
+        c.webComponents = FakeWebComponent::factory();
+        auto frame = std::make_unique<FrameWindow>(c);
+        frame->setWorkAreaMeasure([workAreaPixels] { return workAreaPixels * 15; });
+        return frame;
+    }
+    QString appFile(const QString& name) const { return m_env->appPath() + QLatin1Char('/') + name; }
+    void createDatabase() { QVERIFY(LinksDatabase::createEmpty(appFile(QStringLiteral("Links.mdb"))).isEmpty()); }
+    static QStringList windowKinds(const FrameWindow& frame)
+    {
+        QStringList kinds;
+        for (QMdiSubWindow* sub : frame.mdiArea()->subWindowList()) kinds << sub->widget()->objectName();
+        return kinds;
+    }
+
+private slots:
+    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void cleanup() { m_env.reset(); }
+
+    void splashPauseRunsItsFullCount() { QCOMPARE(Startup::splashPause(), 2500LL * 2000LL); }
+
+    void missingDatabaseOpensNoWindowAndSaysSoEachTime()
+    {
+        auto frame = makeFrame();
+        frame->load();
+        QVERIFY(frame->dataBaseMissing());
+        QCOMPARE(frame->mdiArea()->subWindowList().size(), 0);
+        const QString expected = FrameWindow::databaseMissingMessage(m_env->appPath());
+        QCOMPARE(m_env->dialogs.messages, QStringList{expected});
+        QVERIFY(expected.startsWith(QStringLiteral("The database file \"LINKS.MDB\" is missing from the ") +
+                                    m_env->appPath() + QStringLiteral(" subdirectory.  Locate this file")));
+        QVERIFY(expected.endsWith(QStringLiteral("\" and download the file.  This program will not operate "
+                                                 "correctly without the file.")));
+        frame->newBrowser();
+        QCOMPARE(m_env->dialogs.messages, (QStringList{expected, expected}));
+        QCOMPARE(frame->mdiArea()->subWindowList().size(), 0);
+        QVERIFY(!QFile::exists(appFile(QStringLiteral("crush.mdb"))));
+    }
+
+    void presentDatabaseIsCompactedAndOneWindowOpens()
+    {
+        createDatabase();
+        LinksDatabase db(appFile(QStringLiteral("Links.mdb")));
+        QVERIFY(db.addLink(QStringLiteral("Library"), QStringLiteral("http://library.example/")).isEmpty());
+        QVERIFY(db.appendVisit(QStringLiteral("http://a.example/")).isEmpty());
+        auto frame = makeFrame();
+        frame->load();
+        QVERIFY(!frame->dataBaseMissing());
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+        QCOMPARE(windowKinds(*frame), QStringList{QStringLiteral("ZD")});
+        QVERIFY(!QFile::exists(appFile(QStringLiteral("crush.mdb"))));
+        QCOMPARE(db.listInKeyOrder(LinksDatabase::Table::Links).value, QStringList{QStringLiteral("Library")});
+        QCOMPARE(db.count(LinksDatabase::Table::Visited).value, 1);
+    }
+
+    void databaseNameMatchesWithoutRegardToCase()
+    {
+        QVERIFY(LinksDatabase::createEmpty(appFile(QStringLiteral("links.mdb"))).isEmpty());
+        auto frame = makeFrame();
+        frame->load();
+        QVERIFY(!frame->dataBaseMissing());
+        QCOMPARE(frame->mdiArea()->subWindowList().size(), 1);
+    }
+
+    void layoutFollowsWorkAreaHeight_data()
+    {
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("479") << 479 << "ZD2";
+        QTest::newRow("480") << 480 << "ZD2";
+        QTest::newRow("481") << 481 << "ZD";
+        QTest::newRow("767") << 767 << "ZD";
+        QTest::newRow("768") << 768 << "ZD3";
+        QTest::newRow("1024") << 1024 << "ZD3";
+    }
+
+    void layoutFollowsWorkAreaHeight()
+    {
+        QFETCH(int, pixels);
+        QFETCH(QString, kind);
+        createDatabase();
+        auto frame = makeFrame(pixels);
+        frame->load();
+        frame->newBrowser();
+        QCOMPARE(windowKinds(*frame), (QStringList{kind, kind}));
+        QCOMPARE(QLatin1String(LayoutProfile::of(LayoutProfile::forWorkAreaHeight(pixels * 15)).name), kind);
+    }
+
+    // The caption and icon come from the values found before the first start clears them.
+    void captionAndIconBeforeFirstStart()
+    {
+        createDatabase();
+        QPixmap picture(16, 16);
+        picture.fill(Qt::red);
+        const QString icon = appFile(QStringLiteral("school.png"));
+        QVERIFY(picture.save(icon));
+        m_env->settings->write(kCompanyInfo, kFirstKey, QStringLiteral("Greenfield  School"));
+        m_env->settings->write(kIcon, kFirstKey, icon);
+        auto frame = makeFrame();
+        frame->load();
+        QCOMPARE(frame->windowTitle(), QStringLiteral("Greenfield  School"));
+        QVERIFY(!frame->windowIcon().isNull());
+        QCOMPARE(m_env->settings->read(kCompanyInfo, kFirstKey), QString());
+        QCOMPARE(m_env->settings->read(kInstall, kFirstStartDone), QStringLiteral("1"));
+    }
+
+    void emptyOrUnloadableIconAndCaption()
+    {
+        createDatabase();
+        SettingsKeys::runFirstStartIfNeeded(*m_env->settings);
+        auto frame = makeFrame();
+        const QString defaultCaption = frame->windowTitle();
+        frame->load();
+        QCOMPARE(frame->windowTitle(), defaultCaption);
+        QVERIFY(frame->windowIcon().isNull());
+
+        m_env->settings->write(kIcon, kFirstKey, appFile(QStringLiteral("missing.ico")));
+        auto second = makeFrame();
+        QPixmap builtIn(16, 16);
+        builtIn.fill(Qt::blue);
+        second->setWindowIcon(QIcon(builtIn));
+        second->load();
+        QVERIFY(!second->windowIcon().isNull());
+    }
+
+    void closingDeletesOnlyTheLockFiles()
+    {
+        createDatabase();
+        const QStringList locks{QStringLiteral("links.ldb"), QStringLiteral("CRUSH.ldb")};
+        const QStringList kept{QStringLiteral("Links.mdb"), QStringLiteral("Links.mdb-journal"),
+                               QStringLiteral("Links.mdb-wal"), QStringLiteral("other.ldb")};
+        auto frame = makeFrame();
+        frame->load();
+        for (const QString& name : locks + kept.mid(1)) {
+            QFile file(appFile(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(frame->close());
+        for (const QString& name : locks) QVERIFY2(!QFile::exists(appFile(name)), qPrintable(name));
+        for (const QString& name : kept) QVERIFY2(QFile::exists(appFile(name)), qPrintable(name));
+        QCOMPARE(frame->mdiArea()->subWindowList().size(), 0);
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFrame)
+#include "tst_frame.moc"
