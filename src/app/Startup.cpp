@@ -51,7 +51,7 @@ int run(QApplication& application)
     }
 
     frame.load();
-    frame.show();
+    frame.showMaximized();
     return application.exec();
 }
 
