@@ -4,6 +4,8 @@
 
 int main(int argc, char* argv[])
 {
+    // The engine's developer tools would be a way around the browser's rules.
+    qunsetenv("QTWEBENGINE_REMOTE_DEBUGGING");
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Zelvo"));
     QApplication::setApplicationName(QStringLiteral("Browser"));

@@ -4,14 +4,17 @@
 #include <QStringList>
 #include <memory>
 
+#include "browser/AddressHistory.h"
 #include "browser/BrowserContext.h"
+#include "browser/NavigationPolicy.h"
 
 class QComboBox;
 class QLineEdit;
 class QStatusBar;
+class QTimer;
 
 // A browser window around the web component, in one of the three layouts.
-class BrowserWindow : public QMainWindow {
+class BrowserWindow : public QMainWindow, private NavigationPolicy::Window {
     Q_OBJECT
 public:
     BrowserWindow(ProfileKind kind, const BrowserContext& context, QWidget* parent = nullptr);
@@ -26,12 +29,32 @@ public:
 
     QString startingAddress() const { return m_startingAddress; }
     QString databasePath() const { return m_databasePath; }
+    const NavigationPolicy& policy() const { return *m_policy; }
+    const AddressHistory& addressHistory() const { return m_history; }
+
+    // Closes the window, and its place in the frame.
+    void closeWindow();
+
+    // The address box's choose handling: Enter in the box, or a pick from its history.
+    void choose();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // NavigationPolicy::Window
+    QString addressText() const override;
+    void setAddressText(const QString& text) override;
+    void stopBusyAnimation() override;
+    void recordHistory() override;
+    void showMessage(const QString& text) override;
+
+    WebComponent* newWindow2();
+    void setAddressFocused(bool focused);
+
     void createControls();
     void createMenus();
     void readSettings();
-    void loadDomains();
     void loadToolBar();
     void loadLinkListBox();
     void showWindow();
@@ -40,14 +63,12 @@ private:
     const LayoutProfile& m_profile;
     BrowserContext m_context;
     std::unique_ptr<WebComponent> m_web;
+    std::unique_ptr<NavigationPolicy> m_policy;
+    AddressHistory m_history;
 
     // Window state read once at set-up.
     QString m_startingAddress;
-    QString m_disney;
-    QString m_restrained;
     QString m_manualKeys;
-    bool m_dontDoIt = false;
-    QStringList m_allowedDomains;
     QString m_databasePath;
     bool m_fillingHistory = false;
     QString m_lpbuffer;
@@ -57,4 +78,5 @@ private:
     QComboBox* m_quickLinks = nullptr;
     QLineEdit* m_windowsDirectory = nullptr;
     QStatusBar* m_statusBar = nullptr;
+    QTimer* m_busyAnimation = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "platform/QtWebComponent.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
@@ -8,31 +10,47 @@
 #include <QWebEngineView>
 
 // How the engine's signals stand for the component's events:
-// - BeforeNavigate2: acceptNavigationRequest() for the main frame. The request is always
-//   accepted; the browser window's policy never cancels a navigation.
-// - NavigateComplete2: loadingChanged() with status Succeeded or Failed, so error pages and
-//   pages the server answered with an error status count as completed navigations too.
-// - A new-window request: createWindow() asks the window's handler for the component of a
-//   new window and returns that component's page, into which the engine loads the page.
+// - BeforeNavigate2: acceptNavigationRequest(), which is always answered true: the window's
+//   policy never cancels a navigation.
+// - NavigateComplete2: loadingChanged() with status Succeeded or Failed, so error pages,
+//   pages that the server answered with an error status, reloads and back/forward all count
+//   as completed navigations. A load that Stop() ends raises no completion.
+// - Frames: the engine reports a frame's navigation request while its page loads, and no
+//   completion of its own. A frame's BeforeNavigate2 and NavigateComplete2 are therefore
+//   raised together right after the page's NavigateComplete2, in the order the frames asked;
+//   a frame that navigates after its page has loaded raises both at once. Stop() drops the
+//   frames still waiting, so a refused page raises nothing more.
+// - A new-window request (window.open, target=_blank, the context menu's new window, view
+//   source): createWindow() asks the window's handler for the component of a new window and
+//   returns that component's page, into which the engine then loads the requested page.
 class QtWebComponent::Page : public QWebEnginePage {
 public:
     Page(QWebEngineProfile* profile, QtWebComponent* owner)
         : QWebEnginePage(profile, owner), m_owner(owner)
     {
         settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
-        connect(this, &QWebEnginePage::loadingChanged, this,
-                [this](const QWebEngineLoadingInfo& info) {
-                    if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus ||
-                        info.status() == QWebEngineLoadingInfo::LoadFailedStatus) {
-                        emit m_owner->NavigateComplete2(info.url().toString());
-                    }
-                });
+        connect(this, &QWebEnginePage::loadingChanged, this, &Page::onLoadingChanged);
+    }
+
+    void dropWaitingFrames()
+    {
+        m_pageLoading = false;
+        m_waitingFrames.clear();
     }
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override
     {
-        if (isMainFrame) emit m_owner->BeforeNavigate2(url.toString());
+        const QString address = url.toString();
+        if (isMainFrame) {
+            m_waitingFrames.clear();
+            emit m_owner->BeforeNavigate2(address);
+        } else if (m_pageLoading) {
+            m_waitingFrames.append(address);
+        } else {
+            emit m_owner->BeforeNavigate2(address);
+            emit m_owner->NavigateComplete2(address);
+        }
         return true;
     }
 
@@ -43,14 +61,60 @@ protected:
     }
 
 private:
+    void onLoadingChanged(const QWebEngineLoadingInfo& info)
+    {
+        switch (info.status()) {
+            case QWebEngineLoadingInfo::LoadStartedStatus:
+                m_pageLoading = true;
+                return;
+            case QWebEngineLoadingInfo::LoadStoppedStatus:
+                dropWaitingFrames();
+                return;
+            case QWebEngineLoadingInfo::LoadSucceededStatus:
+            case QWebEngineLoadingInfo::LoadFailedStatus:
+                break;
+        }
+        m_pageLoading = false;
+        emit m_owner->NavigateComplete2(info.url().toString());
+        while (!m_waitingFrames.isEmpty()) {
+            const QString frame = m_waitingFrames.takeFirst();
+            emit m_owner->BeforeNavigate2(frame);
+            emit m_owner->NavigateComplete2(frame);
+        }
+    }
+
     QtWebComponent* m_owner;
+    bool m_pageLoading = false;
+    QStringList m_waitingFrames;
+};
+
+// The engine's own context menu, without the routes around the browser's rules: no developer
+// tools and no saving (the File menu's Save As is the one way to save a page).
+class QtWebComponent::View : public QWebEngineView {
+public:
+    using QWebEngineView::QWebEngineView;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        QMenu* menu = createStandardContextMenu();
+        for (QWebEnginePage::WebAction hidden :
+             {QWebEnginePage::InspectElement, QWebEnginePage::SavePage,
+              QWebEnginePage::DownloadLinkToDisk, QWebEnginePage::DownloadImageToDisk,
+              QWebEnginePage::DownloadMediaToDisk}) {
+            menu->removeAction(page()->action(hidden));
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
+    }
 };
 
 QtWebComponent::QtWebComponent(QWebEngineProfile* profile, QWidget* parent)
-    : m_view(new QWebEngineView(parent))
+    : m_view(new View(parent))
 {
     m_view->setObjectName(QStringLiteral("WebBrowser1"));
-    m_view->setPage(new Page(profile, this));
+    m_page = new Page(profile, this);
+    m_view->setPage(m_page);
 }
 
 // The view sits among the window's widgets; it goes with the component, so that its page
@@ -69,7 +133,11 @@ void QtWebComponent::Navigate(const QString& address)
 void QtWebComponent::GoBack() { m_view->back(); }
 void QtWebComponent::GoForward() { m_view->forward(); }
 void QtWebComponent::Refresh() { m_view->reload(); }
-void QtWebComponent::Stop() { m_view->stop(); }
+void QtWebComponent::Stop()
+{
+    m_page->dropWaitingFrames();
+    m_view->stop();
+}
 bool QtWebComponent::Busy() const { return page()->isLoading(); }
 QString QtWebComponent::LocationURL() const { return m_view->url().toString(); }
 

@@ -39,5 +39,7 @@ public:
 
 private:
     class Page;
+    class View;
     QPointer<QWebEngineView> m_view;
+    Page* m_page;
 };

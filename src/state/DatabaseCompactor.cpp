@@ -24,11 +24,13 @@ using RowCounts = QVector<qint64>;
 
 std::atomic<unsigned> connectionCounter{0};
 
-QString journalOf(const QString& file) { return file + QStringLiteral("-journal"); }
+QString journalOf(const QString& file) {
+    return file + QStringLiteral("-journal");
+}
 
 // A read-only connection: a damaged file is only read, never repaired or rewritten.
 class ReadOnlyConnection {
-public:
+  public:
     explicit ReadOnlyConnection(const QString& file)
         : m_name(QStringLiteral("zelvo-compactor-%1").arg(connectionCounter.fetch_add(1))) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
@@ -48,7 +50,7 @@ public:
     bool isOpen() const { return m_open; }
     QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
 
-private:
+  private:
     QString m_name;
     bool m_open = false;
 };
@@ -118,8 +120,8 @@ bool syncWithPermissionsOf(const QString& copy, const QString& database) {
 }
 
 void syncDirectory(const QString& directory) {
-    const int fd = ::open(QFile::encodeName(directory).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
@@ -132,7 +134,7 @@ bool removeWithJournal(const QString& file) {
 
 // Removes the temporary copy on every way out except a completed replacement.
 class CopyCleanup {
-public:
+  public:
     explicit CopyCleanup(QString copy) : m_copy(std::move(copy)) {}
     ~CopyCleanup() {
         if (m_armed) removeWithJournal(m_copy);
@@ -142,7 +144,7 @@ public:
 
     void disarm() { m_armed = false; }
 
-private:
+  private:
     QString m_copy;
     bool m_armed = true;
 };

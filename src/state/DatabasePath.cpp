@@ -32,6 +32,8 @@ QString resolve(const QString& callerPath) {
     return path;
 }
 
-bool exists(const QString& callerPath) { return QFileInfo(resolve(callerPath)).isFile(); }
+bool exists(const QString& callerPath) {
+    return QFileInfo(resolve(callerPath)).isFile();
+}
 
 }  // namespace DatabasePath

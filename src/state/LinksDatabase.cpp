@@ -64,18 +64,22 @@ const char* textColumn(Table table) {
     return "";
 }
 
+// `pattern` with {table} and {text} filled in; only fixed names ever enter a statement.
 QString sql(const char* pattern, Table table) {
-    return QString::fromLatin1(pattern).arg(QLatin1String(tableName(table)),
-                                            QLatin1String(textColumn(table)));
+    return QString::fromLatin1(pattern)
+        .replace(QLatin1String("{table}"), QLatin1String(tableName(table)))
+        .replace(QLatin1String("{text}"), QLatin1String(textColumn(table)));
 }
 
 // The rowid of the first row in natural order whose text column equals the bound value.
 QString firstMatchingRow(Table table) {
-    return sql("(SELECT rowid FROM %1 WHERE %2 = ? ORDER BY rowid LIMIT 1)", table);
+    return sql("(SELECT rowid FROM {table} WHERE {text} = ? ORDER BY rowid LIMIT 1)", table);
 }
 
 // A null QString would be stored as NULL, which no look-up can find again.
-QVariant boundText(const QString& value) { return value.isNull() ? QStringLiteral("") : value; }
+QVariant boundText(const QString& value) {
+    return value.isNull() ? QStringLiteral("") : value;
+}
 
 QString execute(QSqlQuery& query, const QString& statement, const QVariantList& values = {}) {
     if (!query.prepare(statement)) return engineMessage(query.lastError());
@@ -148,20 +152,24 @@ QString writeSchema(const QString& file) {
     });
 }
 
-QString systemError(const QString& file) {
-    return QStringLiteral("%1: %2").arg(file, QString::fromLocal8Bit(std::strerror(errno)));
+QString creationError(const QString& file) {
+    return QStringLiteral("Could not create '%1': %2.")
+        .arg(file, QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 }  // namespace
 
 LinksDatabase::LinksDatabase(QString path) : m_path(std::move(path)) {}
 
-QString LinksDatabase::resolvedPath() const { return DatabasePath::resolve(m_path); }
+QString LinksDatabase::resolvedPath() const {
+    return DatabasePath::resolve(m_path);
+}
 
 LinksDatabase::Result<QStringList> LinksDatabase::listInKeyOrder(Table table) const {
     Result<QStringList> result;
     result.error = withConnection(m_path, [&](QSqlQuery& query) {
-        return readTexts(query, sql("SELECT %2 FROM %1 ORDER BY ID", table), {}, result.value);
+        return readTexts(query, sql("SELECT {text} FROM {table} ORDER BY ID", table), {},
+                         result.value);
     });
     if (!result.ok()) result.value.clear();
     return result;
@@ -169,9 +177,10 @@ LinksDatabase::Result<QStringList> LinksDatabase::listInKeyOrder(Table table) co
 
 LinksDatabase::Result<LinksDatabase::Row> LinksDatabase::lookUp(Table table,
                                                                 const QString& wanted) const {
-    const char* pattern = table == Table::Links
-                              ? "SELECT Name, URL FROM %1 WHERE %2 = ? ORDER BY rowid LIMIT 1"
-                              : "SELECT %2, NULL FROM %1 WHERE %2 = ? ORDER BY rowid LIMIT 1";
+    const char* pattern =
+        table == Table::Links
+            ? "SELECT Name, URL FROM {table} WHERE {text} = ? ORDER BY rowid LIMIT 1"
+            : "SELECT {text}, NULL FROM {table} WHERE {text} = ? ORDER BY rowid LIMIT 1";
     Result<Row> result;
     result.error = withConnection(m_path, [&](QSqlQuery& query) {
         const QString error = execute(query, sql(pattern, table), {boundText(wanted)});
@@ -202,31 +211,29 @@ QString LinksDatabase::addDomain(const QString& domain) const {
 
 QString LinksDatabase::editLink(const QString& oldName, const QString& name,
                                 const QString& url) const {
-    return changeFirstMatch(
-        m_path,
-        QStringLiteral("UPDATE Links SET Name = ?, URL = ? WHERE rowid = ") +
-            firstMatchingRow(Table::Links),
-        {boundText(name), boundText(url), boundText(oldName)});
+    return changeFirstMatch(m_path,
+                            QStringLiteral("UPDATE Links SET Name = ?, URL = ? WHERE rowid = ") +
+                                firstMatchingRow(Table::Links),
+                            {boundText(name), boundText(url), boundText(oldName)});
 }
 
 QString LinksDatabase::editDomain(const QString& oldDomain, const QString& domain) const {
-    return changeFirstMatch(
-        m_path,
-        QStringLiteral("UPDATE Domains SET URL = ? WHERE rowid = ") +
-            firstMatchingRow(Table::Domains),
-        {boundText(domain), boundText(oldDomain)});
+    return changeFirstMatch(m_path,
+                            QStringLiteral("UPDATE Domains SET URL = ? WHERE rowid = ") +
+                                firstMatchingRow(Table::Domains),
+                            {boundText(domain), boundText(oldDomain)});
 }
 
 QString LinksDatabase::remove(Table table, const QString& wanted) const {
-    return changeFirstMatch(m_path,
-                            sql("DELETE FROM %1 WHERE rowid = ", table) + firstMatchingRow(table),
-                            {boundText(wanted)});
+    return changeFirstMatch(
+        m_path, sql("DELETE FROM {table} WHERE rowid = ", table) + firstMatchingRow(table),
+        {boundText(wanted)});
 }
 
 LinksDatabase::Result<int> LinksDatabase::count(Table table) const {
     Result<int> result;
     result.error = withConnection(m_path, [&](QSqlQuery& query) {
-        const QString error = execute(query, sql("SELECT COUNT(*) FROM %1", table));
+        const QString error = execute(query, sql("SELECT COUNT(*) FROM {table}", table));
         if (!error.isEmpty()) return error;
         if (!query.next()) return engineMessage(query.lastError());
         result.value = query.value(0).toInt();
@@ -237,8 +244,8 @@ LinksDatabase::Result<int> LinksDatabase::count(Table table) const {
 
 LinksDatabase::Result<QStringList> LinksDatabase::sortedList(Table table, SortOrder order) const {
     const char* pattern = order == SortOrder::Ascending
-                              ? "SELECT %2 FROM %1 ORDER BY %2 ASC, rowid"
-                              : "SELECT %2 FROM %1 ORDER BY %2 DESC, rowid";
+                              ? "SELECT {text} FROM {table} ORDER BY {text} ASC, rowid"
+                              : "SELECT {text} FROM {table} ORDER BY {text} DESC, rowid";
     Result<QStringList> result;
     result.error = withConnection(m_path, [&](QSqlQuery& query) {
         return readTexts(query, sql(pattern, table), {}, result.value);
@@ -278,20 +285,21 @@ QString LinksDatabase::createEmpty(const QString& path) {
     // replaces a file: a concurrent creator or a crash cannot leave a half-made database
     // under the real name, and an existing database is never touched.
     static std::atomic<unsigned> draftCounter{0};
-    const QString draft = QStringLiteral("%1.new-%2-%3")
-                              .arg(target)
-                              .arg(::getpid())
-                              .arg(draftCounter.fetch_add(1));
+    const QString draft =
+        QStringLiteral("%1.new-%2-%3")
+            .arg(target, QString::number(::getpid()), QString::number(draftCounter.fetch_add(1)));
     const QByteArray draftName = QFile::encodeName(draft);
     const int fd = ::open(draftName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return systemError(draft);
+    if (fd < 0) return creationError(target);
     ::close(fd);
 
     QString error = writeSchema(draft);
     if (error.isEmpty() && ::link(draftName.constData(), QFile::encodeName(target).constData()))
-        error = errno == EEXIST ? existingFileError(target) : systemError(target);
+        error = errno == EEXIST ? existingFileError(target) : creationError(target);
     ::unlink(draftName.constData());
     return error;
 }
 
-QString LinksDatabase::noCurrentRecordError() { return QStringLiteral("No current record."); }
+QString LinksDatabase::noCurrentRecordError() {
+    return QStringLiteral("No current record.");
+}

@@ -49,7 +49,8 @@ public:
     QString remove(Table table, const QString& text) const;
     // Row count; an empty table fails with the no-current-record error.
     Result<int> count(Table table) const;
-    // Column 1 sorted by the URL column (Domains) or the Visited column (Visited).
+    // Column 1 sorted by itself: the URL column (Domains), the Visited column (Visited) or
+    // Name (Links). Texts compare by character code; equal texts keep key order.
     Result<QStringList> sortedList(Table table, SortOrder order) const;
     QString appendVisit(const QString& text) const;
     // Column 1 of the first `limit` rows of Domains in natural order.

@@ -1,0 +1,113 @@
+#include "browser/NavigationPolicy.h"
+
+#include "platform/WebComponent.h"
+#include "state/FixedAddresses.h"
+#include "state/LinksDatabase.h"
+
+NavigationPolicy::NavigationPolicy(const LayoutProfile& profile, WebComponent& web, Window& window)
+    : m_profile(profile), m_web(web), m_window(window)
+{
+}
+
+void NavigationPolicy::setModes(const QString& disney, const QString& restrained)
+{
+    m_disney = disney;
+    m_restrained = restrained;
+}
+
+bool NavigationPolicy::familySiteMode() const { return m_disney == QLatin1String("1"); }
+
+bool NavigationPolicy::restrained() const { return m_restrained == QLatin1String("Yes"); }
+
+bool NavigationPolicy::mentionsFamilySite(const QString& text)
+{
+    return text.contains(FixedAddresses::familySiteDomain(), Qt::CaseSensitive);
+}
+
+bool NavigationPolicy::passesFamilySiteTest(const QString& url) const
+{
+    return m_profile.familyTestIgnoresCase ? url.toUpper().contains(QLatin1String("DISNEY"))
+                                           : url.contains(QLatin1String("disney"));
+}
+
+void NavigationPolicy::loadDomains()
+{
+    const auto domains = LinksDatabase(m_databasePath).allowedDomains(kMaxAllowedDomains);
+    if (!domains.ok()) {
+        m_window.showMessage(domains.error);
+        return;
+    }
+    m_allowedDomains = domains.value;
+}
+
+void NavigationPolicy::beforeNavigate(const QString& url)
+{
+    if (familySiteMode()) {
+        m_web.hide();
+        if (mentionsFamilySite(url)) {
+            m_web.show();
+            return;
+        }
+    }
+    m_clickUrl = url;
+    m_window.setAddressText(url);
+    if (!m_dontDoIt) {
+        if (restrained()) m_web.hide();
+        m_dontDoIt = true;
+    }
+}
+
+void NavigationPolicy::navigateComplete(const QString& url)
+{
+    if (familySiteMode()) {
+        m_ok = passesFamilySiteTest(url);
+    } else if (restrained()) {
+        checkDomain();
+    } else {
+        m_ok = true;
+    }
+
+    if (m_ok) {
+        m_web.show();
+        logVisit(m_web.LocationURL());
+        m_window.setAddressText(m_clickUrl);
+        m_window.recordHistory();
+    } else {
+        m_web.hide();
+        logVisit(m_clickUrl + kRestrictionAttempt);
+        m_web.Stop();
+        m_window.stopBusyAnimation();
+        m_web.GoBack();
+    }
+}
+
+void NavigationPolicy::checkDomain()
+{
+    m_ok = false;
+    const bool ignoreCase = m_profile.domainMatchIgnoresCase;
+    // An empty entry ends the list: it would otherwise match every address.
+    for (const QString& domain : m_allowedDomains) {
+        if (domain.isEmpty()) break;
+        m_clickUrl = m_window.addressText();
+        const bool match = ignoreCase ? m_clickUrl.toUpper().contains(domain.toUpper())
+                                      : m_clickUrl.contains(domain);
+        if (match) {
+            m_ok = true;
+            m_dontDoIt = true;
+            m_web.show();
+            m_clickUrl.clear();
+            break;
+        }
+    }
+    if (!m_ok) {
+        m_web.Stop();
+        m_window.stopBusyAnimation();
+        m_web.GoBack();
+    }
+}
+
+void NavigationPolicy::logVisit(const QString& text)
+{
+    const QString error = LinksDatabase(m_databasePath).appendVisit(text);
+    if (!error.isEmpty()) m_window.showMessage(error);
+}

@@ -1,0 +1,344 @@
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTimer>
+#include <QtTest>
+
+#include "FakeWebComponent.h"
+#include "TestEnvironment.h"
+#include "TestHost.h"
+#include "VisitLog.h"
+#include "state/LinksDatabase.h"
+#include "state/SettingsKeys.h"
+
+using namespace SettingsKeys;
+
+// The browsing policy and the address bar of a window, against the scripted component.
+class TestNavigationPolicy : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<TestHost> m_host;
+
+    QString databaseFile() const { return m_env->appPath() + QStringLiteral("/Links.mdb"); }
+
+    BrowserWindow* open(ProfileKind kind = ProfileKind::ZD)
+    {
+        BrowserContext c;
+        c.applicationDirectory = m_env->appPath();
+        c.settings = m_env->settings.get();
+        c.dialogs = &m_env->dialogs;
+        c.webComponents = FakeWebComponent::factory();
+        m_host = std::make_unique<TestHost>(c);
+        BrowserWindow* window = m_host->openBrowserWindow(kind);
+        fake(window)->calls.clear();
+        return window;
+    }
+    static FakeWebComponent* fake(BrowserWindow* window)
+    {
+        return static_cast<FakeWebComponent*>(window->webComponent());
+    }
+    static QComboBox* addressBox(BrowserWindow* window)
+    {
+        return window->findChild<QComboBox*>(QStringLiteral("cboAddress"));
+    }
+    static QStringList historyItems(BrowserWindow* window)
+    {
+        QStringList items;
+        for (int i = 0; i < addressBox(window)->count(); ++i) items << addressBox(window)->itemText(i);
+        return items;
+    }
+    void setPolicy(const QString& disney, const QString& restriction, const QStringList& domains)
+    {
+        m_env->settings->write(kDisney, kOnly, disney);
+        m_env->settings->write(kRestriction, kAllowed, restriction);
+        LinksDatabase db(databaseFile());
+        for (const QString& domain : domains) QVERIFY(db.addDomain(domain).isEmpty());
+    }
+    static void enter(BrowserWindow* window, const QString& text)
+    {
+        addressBox(window)->setEditText(text);
+        QTest::keyClick(addressBox(window)->lineEdit(), Qt::Key_Return);
+    }
+
+private slots:
+    void init()
+    {
+        m_env = std::make_unique<TestEnvironment>();
+        QVERIFY(LinksDatabase::createEmpty(databaseFile()).isEmpty());
+    }
+    void cleanup()
+    {
+        m_host.reset();
+        m_env.reset();
+    }
+
+    // One completed navigation, the window's first, under each policy and layout.
+    void decisionTable_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("disney");
+        QTest::addColumn<QString>("restriction");
+        QTest::addColumn<QStringList>("domains");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("allowed");
+        QTest::addColumn<QStringList>("calls");
+
+        const QStringList allowedFamilyDomain{"hide", "show", "show"};
+        const QStringList allowedAfterHide{"hide", "show"};
+        const QStringList refused{"hide", "hide", "Stop", "GoBack"};
+        const QStringList refusedRestricted{"hide", "Stop", "GoBack", "hide", "Stop", "GoBack"};
+        const QStringList allowedRestricted{"hide", "show", "show"};
+        const QString familyHome = "http://www.disney.com/home";
+        const QString familyCapital = "http://www.Disney.example/";
+        const QString other = "http://www.other.example/";
+
+        for (int kind : {int(ProfileKind::ZD2), int(ProfileKind::ZD), int(ProfileKind::ZD3)}) {
+            const bool zd = kind == int(ProfileKind::ZD);
+            const QByteArray p = LayoutProfile::of(ProfileKind(kind)).name;
+            QTest::newRow(p + " family, domain in url") << kind << "1" << "" << QStringList{} << familyHome
+                                                        << true << allowedFamilyDomain;
+            QTest::newRow(p + " family, capital Disney") << kind << "1" << "" << QStringList{} << familyCapital
+                                                         << zd << (zd ? allowedAfterHide : refused);
+            QTest::newRow(p + " family, other site") << kind << "1" << "" << QStringList{} << other << false
+                                                     << refused;
+            QTest::newRow(p + " family wins over restriction")
+                << kind << "1" << "Yes" << QStringList{"other.example"} << other << false
+                << QStringList{"hide", "hide", "hide", "Stop", "GoBack"};
+            QTest::newRow(p + " restricted, allowed") << kind << "0" << "Yes" << QStringList{"kids.example"}
+                                                      << "http://kids.example/a" << true << allowedRestricted;
+            QTest::newRow(p + " restricted, other") << kind << "0" << "Yes" << QStringList{"kids.example"}
+                                                    << other << false << refusedRestricted;
+            QTest::newRow(p + " restricted, entry in capitals")
+                << kind << "" << "Yes" << QStringList{"KIDS.example"} << "http://kids.example/" << zd
+                << (zd ? allowedRestricted : refusedRestricted);
+            QTest::newRow(p + " restricted, entry in path") << kind << "" << "Yes" << QStringList{"/lessons/"}
+                                                            << "http://any.example/lessons/1" << true
+                                                            << allowedRestricted;
+            QTest::newRow(p + " restricted, no domains") << kind << "" << "Yes" << QStringList{} << other
+                                                         << false << refusedRestricted;
+            QTest::newRow(p + " lower-case yes is off") << kind << "" << "yes" << QStringList{} << other
+                                                        << true << QStringList{"show"};
+            QTest::newRow(p + " no policy") << kind << "0" << "No" << QStringList{} << other << true
+                                            << QStringList{"show"};
+        }
+    }
+
+    void decisionTable()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, disney);
+        QFETCH(QString, restriction);
+        QFETCH(QStringList, domains);
+        QFETCH(QString, url);
+        QFETCH(bool, allowed);
+        QFETCH(QStringList, calls);
+        setPolicy(disney, restriction, domains);
+        BrowserWindow* window = open(ProfileKind(kind));
+        auto* busyAnimation = window->findChild<QTimer*>(QStringLiteral("Timer2"));
+        busyAnimation->start();
+
+        fake(window)->completeNavigation(url);
+
+        QCOMPARE(fake(window)->calls, calls);
+        QCOMPARE(window->policy().ok(), allowed);
+        QCOMPARE(fake(window)->isShown(), allowed);
+        QCOMPARE(busyAnimation->isActive(), allowed);
+        const QString row = allowed ? url : url + QStringLiteral(" RESTRICTION ATTEMPT");
+        QCOMPARE(visitRows(databaseFile()), QStringList{row});
+        QCOMPARE(historyItems(window), allowed ? QStringList{url} : QStringList{});
+        QCOMPARE(window->windowTitle(), allowed ? url : QString());
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+    }
+
+    void familySiteDomainLeavesAddressBoxAlone()
+    {
+        setPolicy("1", "", {});
+        BrowserWindow* window = open();
+        addressBox(window)->setEditText(QStringLiteral("typed"));
+        emit fake(window)->BeforeNavigate2(QStringLiteral("http://www.disney.com/"));
+        QCOMPARE(addressBox(window)->currentText(), QStringLiteral("typed"));
+        QCOMPARE(window->policy().clickUrl(), QString());
+        emit fake(window)->BeforeNavigate2(QStringLiteral("http://other.example/"));
+        QCOMPARE(addressBox(window)->currentText(), QStringLiteral("http://other.example/"));
+    }
+
+    // Only a window's first navigation is hidden before the verdict under the restriction.
+    void laterNavigationsStayShownUntilJudged()
+    {
+        setPolicy("", "Yes", {"kids.example"});
+        BrowserWindow* window = open();
+        fake(window)->completeNavigation(QStringLiteral("http://kids.example/1"));
+        fake(window)->calls.clear();
+        emit fake(window)->BeforeNavigate2(QStringLiteral("http://kids.example/2"));
+        QCOMPARE(fake(window)->calls, QStringList{});
+        QVERIFY(window->policy().dontDoIt());
+    }
+
+    void onlyTheFirstThousandDomainsCount()
+    {
+        QStringList domains;
+        for (int i = 0; i < 1001; ++i) domains << QStringLiteral("site%1.example").arg(i, 4, 10, QLatin1Char('0'));
+        setPolicy("", "Yes", domains);
+        BrowserWindow* window = open();
+        QCOMPARE(window->policy().allowedDomains().size(), 1000);
+        fake(window)->completeNavigation(QStringLiteral("http://site0999.example/"));
+        QVERIFY(window->policy().ok());
+        fake(window)->completeNavigation(QStringLiteral("http://site1000.example/"));
+        QVERIFY(!window->policy().ok());
+    }
+
+    void unavailableDatabaseGivesOneMessagePerNavigation()
+    {
+        BrowserWindow* window = open();
+        QVERIFY(QFile::remove(databaseFile()));
+        fake(window)->completeNavigation(QStringLiteral("http://a.example/"));
+        fake(window)->completeNavigation(QStringLiteral("http://b.example/"));
+        QCOMPARE(m_env->dialogs.messages.size(), 2);
+        QVERIFY(m_env->dialogs.messages.first().contains(QStringLiteral("Links.mdb")));
+        QVERIFY(fake(window)->isShown());
+        QCOMPARE(historyItems(window), (QStringList{"http://b.example/", "http://a.example/"}));
+        QVERIFY(!QFile::exists(databaseFile()));
+    }
+
+    void popUpCheck_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QSize>("openerSize");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("ZD after set-up") << int(ProfileKind::ZD) << QSize(797, 458) << true;
+        QTest::newRow("ZD after a toolbar toggle") << int(ProfileKind::ZD) << QSize(797, 459) << false;
+        QTest::newRow("ZD2 after set-up") << int(ProfileKind::ZD2) << QSize(638, 339) << true;
+        QTest::newRow("ZD2 other height") << int(ProfileKind::ZD2) << QSize(638, 340) << false;
+        QTest::newRow("ZD3 after set-up") << int(ProfileKind::ZD3) << QSize(1021, 625) << true;
+        QTest::newRow("ZD3 check width") << int(ProfileKind::ZD3) << QSize(1024, 640) << true;
+    }
+
+    void popUpCheck()
+    {
+        QFETCH(int, kind);
+        QFETCH(QSize, openerSize);
+        QFETCH(bool, kept);
+        BrowserWindow* opener = open(ProfileKind(kind));
+        opener->webComponent()->widget()->resize(openerSize);
+        WebComponent* target = fake(opener)->askForNewWindow();
+        QCOMPARE(m_host->windows.size(), 2);
+        QCOMPARE(target != nullptr, kept);
+        QTRY_COMPARE(m_host->windows.last().isNull(), !kept);
+        if (kept) {
+            QCOMPARE(target, m_host->windows.last()->webComponent());
+            QCOMPARE(m_host->windows.last()->objectName(), opener->objectName());
+        }
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+    }
+
+    void addressHistory()
+    {
+        BrowserWindow* window = open();
+        for (const char* url : {"http://a.example/", "http://b.example/", "http://a.example/"}) {
+            fake(window)->completeNavigation(QString::fromLatin1(url));
+        }
+        QCOMPARE(historyItems(window), (QStringList{"http://a.example/", "http://b.example/"}));
+        QCOMPARE(addressBox(window)->currentText(), QStringLiteral("http://a.example/"));
+        fake(window)->completeNavigation(QStringLiteral("http://A.example/"));
+        QCOMPARE(historyItems(window),
+                 (QStringList{"http://A.example/", "http://a.example/", "http://b.example/"}));
+        QCOMPARE(window->windowTitle(), QStringLiteral("http://A.example/"));
+        QVERIFY(fake(window)->calls.filter(QStringLiteral("Navigate")).isEmpty());
+    }
+
+    void enterNavigatesToExactlyTheText()
+    {
+        BrowserWindow* window = open();
+        enter(window, QString());
+        QCOMPARE(fake(window)->calls, QStringList{});
+        enter(window, QStringLiteral(" www.School.example/a b "));
+        QCOMPARE(fake(window)->calls, QStringList{QStringLiteral("Navigate  www.School.example/a b ")});
+        QCOMPARE(window->policy().clickUrl(), QStringLiteral(" www.School.example/a b "));
+    }
+
+    void historyPickNavigates()
+    {
+        BrowserWindow* window = open();
+        fake(window)->completeNavigation(QStringLiteral("http://a.example/"));
+        fake(window)->completeNavigation(QStringLiteral("http://b.example/"));
+        fake(window)->calls.clear();
+        emit addressBox(window)->activated(1);
+        QCOMPARE(fake(window)->calls, QStringList{QStringLiteral("Navigate http://b.example/")});
+    }
+
+    void chooseUnderRestrictionGoesBackAtOnce_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("allowed") << "http://kids.example/x" << QStringList{"hide", "Navigate http://kids.example/x", "show"};
+        QTest::newRow("refused") << "http://other.example/" << QStringList{"hide", "Navigate http://other.example/", "Stop", "GoBack"};
+    }
+
+    void chooseUnderRestrictionGoesBackAtOnce()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, calls);
+        setPolicy("", "Yes", {"kids.example"});
+        BrowserWindow* window = open();
+        enter(window, text);
+        QCOMPARE(fake(window)->calls, calls);
+    }
+
+    void familySiteChoiceIsShownAndNavigated()
+    {
+        setPolicy("1", "", {});
+        BrowserWindow* window = open();
+        enter(window, QStringLiteral("http://www.disney.com/"));
+        QCOMPARE(fake(window)->calls, (QStringList{"hide", "show", "Navigate http://www.disney.com/"}));
+        fake(window)->calls.clear();
+        enter(window, QStringLiteral("http://other.example/"));
+        QCOMPARE(fake(window)->calls, (QStringList{"hide", "Navigate http://other.example/"}));
+    }
+
+    void focusWidensTheAddressBoxOverTheQuickLinks_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("focused");
+        QTest::addColumn<int>("normal");
+        QTest::newRow("ZD") << int(ProfileKind::ZD) << 409 << 224;
+        QTest::newRow("ZD2") << int(ProfileKind::ZD2) << 288 << 160;
+        QTest::newRow("ZD3") << int(ProfileKind::ZD3) << 632 << 360;
+    }
+
+    void focusWidensTheAddressBoxOverTheQuickLinks()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, focused);
+        QFETCH(int, normal);
+        BrowserWindow* window = open(ProfileKind(kind));
+        auto* quickLinks = window->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
+        QCoreApplication::sendEvent(addressBox(window)->lineEdit(), &in);
+        QCOMPARE(addressBox(window)->width(), focused);
+        QVERIFY(quickLinks->isHidden());
+        QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+        QCoreApplication::sendEvent(addressBox(window)->lineEdit(), &popup);
+        QCOMPARE(addressBox(window)->width(), focused);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(addressBox(window)->lineEdit(), &out);
+        QCOMPARE(addressBox(window)->width(), normal);
+        QVERIFY(!quickLinks->isHidden());
+    }
+
+    void doubleClickSelectsToTheEnd()
+    {
+        BrowserWindow* window = open();
+        QLineEdit* edit = addressBox(window)->lineEdit();
+        edit->setText(QStringLiteral("http://school.example/page"));
+        edit->setCursorPosition(7);
+        const QPointF at(4, 4);
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, at, edit->mapToGlobal(at), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(edit, &dbl);
+        QCOMPARE(edit->selectedText(), QStringLiteral("school.example/page"));
+    }
+};
+
+QTEST_MAIN(TestNavigationPolicy)
+#include "tst_navigationpolicy.moc"
