@@ -28,7 +28,7 @@ int run(QApplication& application)
 {
     SettingsStore settings;
     QtDialogService dialogs;
-    QWebEngineProfile* profile = QtWebComponent::createProfile(&application);
+    QWebEngineProfile* profile = QtWebComponent::createProfile(QStringLiteral("Zelvo"), &application);
 
     BrowserContext context;
     context.applicationDirectory = QCoreApplication::applicationDirPath();

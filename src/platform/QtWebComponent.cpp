@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QTimer>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
@@ -20,6 +21,7 @@
 //   raised together right after the page's NavigateComplete2, in the order the frames asked;
 //   a frame that navigates after its page has loaded raises both at once. Stop() drops the
 //   frames still waiting, so a refused page raises nothing more.
+// - GoBack: see below; the engine's back() is deferred and coalesced.
 // - A new-window request (window.open, target=_blank, the context menu's new window, view
 //   source): createWindow() asks the window's handler for the component of a new window and
 //   returns that component's page, into which the engine then loads the requested page.
@@ -130,7 +132,18 @@ void QtWebComponent::Navigate(const QString& address)
     m_view->load(QUrl::fromUserInput(address));
 }
 
-void QtWebComponent::GoBack() { m_view->back(); }
+// Back requests made while one event is handled go back one step, after the handler
+// returns: a refused page asks to go back twice (once from the domain check, once from
+// the refusal), and a Stop() between the two must not cancel the way back.
+void QtWebComponent::GoBack()
+{
+    if (m_backPending) return;
+    m_backPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_backPending = false;
+        if (m_view) m_view->back();
+    });
+}
 void QtWebComponent::GoForward() { m_view->forward(); }
 void QtWebComponent::Refresh() { m_view->reload(); }
 void QtWebComponent::Stop()
@@ -160,9 +173,10 @@ WebComponentFactory QtWebComponent::factory(QWebEngineProfile* profile)
     return [profile](QWidget* parent) { return std::make_unique<QtWebComponent>(profile, parent); };
 }
 
-QWebEngineProfile* QtWebComponent::createProfile(QObject* parent)
+QWebEngineProfile* QtWebComponent::createProfile(const QString& storageName, QObject* parent)
 {
-    auto* profile = new QWebEngineProfile(QStringLiteral("Zelvo"), parent);
+    auto* profile = storageName.isEmpty() ? new QWebEngineProfile(parent)
+                                          : new QWebEngineProfile(storageName, parent);
     QObject::connect(profile, &QWebEngineProfile::downloadRequested, profile,
                      [](QWebEngineDownloadRequest* download) { download->cancel(); });
     return profile;

@@ -31,9 +31,9 @@ public:
 
     QWebEnginePage* page() const;
 
-    // The engine profile every window shares: pages keep their storage per user,
-    // and downloads that a page starts are refused.
-    static QWebEngineProfile* createProfile(QObject* parent);
+    // The engine profile every window shares; an empty storage name keeps nothing on disk.
+    // Downloads that a page starts are refused.
+    static QWebEngineProfile* createProfile(const QString& storageName, QObject* parent);
     // A factory of components that share one engine profile.
     static WebComponentFactory factory(QWebEngineProfile* profile);
 
@@ -42,4 +42,5 @@ private:
     class View;
     QPointer<QWebEngineView> m_view;
     Page* m_page;
+    bool m_backPending = false;
 };

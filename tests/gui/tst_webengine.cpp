@@ -7,7 +7,9 @@
 
 #include "TestEnvironment.h"
 #include "TestHost.h"
+#include "VisitLog.h"
 #include "platform/QtWebComponent.h"
+#include "state/LinksDatabase.h"
 #include "state/SettingsKeys.h"
 
 // The web component on the real engine, offscreen, with pages from local files.
@@ -28,7 +30,7 @@ class TestWebEngine : public QObject {
     }
 
 private slots:
-    void initTestCase() { m_profile = new QWebEngineProfile(this); }
+    void initTestCase() { m_profile = QtWebComponent::createProfile(QString(), this); }
 
     void componentRaisesNavigationEvents()
     {
@@ -64,6 +66,7 @@ private slots:
     {
         const QString page = writePage(QStringLiteral("start.html"), QStringLiteral("<p>start</p>"));
         TestEnvironment env;
+        QVERIFY(LinksDatabase::createEmpty(env.appPath() + QStringLiteral("/Links.mdb")).isEmpty());
         env.settings->write(SettingsKeys::kHome, SettingsKeys::kFirstKey, page);
         BrowserContext context;
         context.applicationDirectory = env.appPath();
@@ -76,6 +79,8 @@ private slots:
                                   QUrl::fromLocalFile(page).toString(), 20000);
         QTRY_VERIFY_WITH_TIMEOUT(!window->webComponent()->Busy(), 20000);
         QVERIFY(env.dialogs.messages.isEmpty());
+        QCOMPARE(visitRows(env.appPath() + QStringLiteral("/Links.mdb")),
+                 QStringList{QUrl::fromLocalFile(page).toString()});
     }
 };
 

@@ -65,7 +65,7 @@ bool execute(const QString& file, const QString& statement) {
 
 QStringList dump(const QString& file) {
     QStringList rows;
-    withConnection(file, true, [&](QSqlDatabase& db) {
+    const bool complete = withConnection(file, true, [&](QSqlDatabase& db) {
         for (const QString table : {"Links", "Domains", "Visited"}) {
             QSqlQuery query(db);
             if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY ID").arg(table)))
@@ -79,7 +79,7 @@ QStringList dump(const QString& file) {
         }
         return true;
     });
-    return rows;
+    return complete ? rows : QStringList();
 }
 
 QStringList columns(const QString& file, const QString& table) {

@@ -19,7 +19,6 @@ using Outcome = DatabaseCompactor::Outcome;
 
 enum class Leftover { None, RandomBytes, OldDatabase };
 
-Q_DECLARE_METATYPE(Outcome)
 Q_DECLARE_METATYPE(Leftover)
 
 namespace {
@@ -139,21 +138,27 @@ void CompactionTest::cleanup() {
 }
 
 void CompactionTest::compactionKeepsEveryRow_data() {
+    QTest::addColumn<QString>("directoryPrefix");
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<Leftover>("leftover");
     QTest::addColumn<int>("mode");
-    QTest::newRow("plain") << "Links.mdb" << Leftover::None << 0644;
-    QTest::newRow("capital name, private file") << "LINKS.MDB" << Leftover::None << 0600;
-    QTest::newRow("stale copy of random bytes") << "Links.mdb" << Leftover::RandomBytes << 0644;
-    QTest::newRow("stale copy holding an old database")
-        << "links.mdb" << Leftover::OldDatabase << 0640;
+    const auto row = [](const char* name, const char* prefix, const char* fileName,
+                        Leftover leftover, int mode) {
+        QTest::newRow(name) << prefix << fileName << leftover << mode;
+    };
+    row("plain", "zelvo-db", "Links.mdb", Leftover::None, 0644);
+    row("capital name, private file", "zelvo-db", "LINKS.MDB", Leftover::None, 0600);
+    row("stale copy of random bytes", "zelvo-db", "Links.mdb", Leftover::RandomBytes, 0644);
+    row("stale copy holding an old database", "zelvo-db", "links.mdb", Leftover::OldDatabase, 0640);
+    row("characters with meaning in a URI", "zelvo db ?#%20&", "Links.mdb", Leftover::None, 0644);
 }
 
 void CompactionTest::compactionKeepsEveryRow() {
+    QFETCH(QString, directoryPrefix);
     QFETCH(QString, fileName);
     QFETCH(Leftover, leftover);
     QFETCH(int, mode);
-    const DatabaseFixture fixture(fileName);
+    const DatabaseFixture fixture(fileName, directoryPrefix);
     const QString file = fixture.databasePath();
     QVERIFY(fillWithRowsAndFreeSpace(file));
     QCOMPARE(::chmod(QFile::encodeName(file).constData(), mode_t(mode)), 0);

@@ -160,8 +160,7 @@ void LinksDatabaseTest::textInNoRowIsNoCurrentRecord() {
     QVERIFY(db.addDomain("EXAMPLE.ORG").isEmpty());
     const QStringList rows = TestDatabase::dump(fixture.databasePath());
 
-    QCOMPARE(call(db), LinksDatabase::noCurrentRecordError());
-    QCOMPARE(LinksDatabase::noCurrentRecordError(), QStringLiteral("No current record."));
+    QCOMPARE(call(db), QStringLiteral("No current record."));
     QCOMPARE(TestDatabase::dump(fixture.databasePath()), rows);
 }
 
@@ -233,24 +232,14 @@ void LinksDatabaseTest::pathFormsReachOneFile_data() {
     QTest::addColumn<QString>("fileOnDisk");
     QTest::addColumn<QString>("directoryPrefix");
     QTest::addColumn<QString>("callerSuffix");
-    QTest::newRow("browser window") << "Links.mdb"
-                                    << "zelvo-db"
-                                    << "\\Links.mdb";
-    QTest::newRow("wizard") << "Links.mdb"
-                            << "zelvo-db"
-                            << "/Links.mdb";
-    QTest::newRow("start-up") << "Links.mdb"
-                              << "zelvo-db"
-                              << "\\links.mdb";
-    QTest::newRow("capitals on disk") << "LINKS.MDB"
-                                      << "zelvo-db"
-                                      << "\\Links.mdb";
-    QTest::newRow("doubled separator") << "Links.mdb"
-                                       << "zelvo-db"
-                                       << "/\\links.mdb";
-    QTest::newRow("characters with meaning in a URI") << "Links.mdb"
-                                                      << "zelvo db ?#%20&"
-                                                      << "\\links.mdb";
+    const auto row = [](const char* name, const char* onDisk, const char* prefix,
+                        const char* suffix) { QTest::newRow(name) << onDisk << prefix << suffix; };
+    row("browser window", "Links.mdb", "zelvo-db", "\\Links.mdb");
+    row("wizard", "Links.mdb", "zelvo-db", "/Links.mdb");
+    row("start-up", "Links.mdb", "zelvo-db", "\\links.mdb");
+    row("capitals on disk", "LINKS.MDB", "zelvo-db", "\\Links.mdb");
+    row("doubled separator", "Links.mdb", "zelvo-db", "/\\links.mdb");
+    row("characters with meaning in a URI", "Links.mdb", "zelvo db ?#%20&", "\\links.mdb");
 }
 
 void LinksDatabaseTest::pathFormsReachOneFile() {
@@ -331,15 +320,14 @@ void LinksDatabaseTest::sortedList_data() {
     QTest::addColumn<Table>("table");
     QTest::addColumn<SortOrder>("order");
     QTest::addColumn<QStringList>("sorted");
+    const QStringList ascending{"Zeta.org", "a.org", "a.org", "b.org"};
+    const QStringList descending{"b.org", "a.org", "a.org", "Zeta.org"};
     // Sorting compares character codes: capitals come before small letters.
-    QTest::newRow("domains ascending") << Table::Domains << SortOrder::Ascending
-                                       << QStringList{"Zeta.org", "a.org", "a.org", "b.org"};
-    QTest::newRow("domains descending") << Table::Domains << SortOrder::Descending
-                                        << QStringList{"b.org", "a.org", "a.org", "Zeta.org"};
-    QTest::newRow("log ascending") << Table::Visited << SortOrder::Ascending
-                                   << QStringList{"Zeta.org", "a.org", "a.org", "b.org"};
-    QTest::newRow("log descending") << Table::Visited << SortOrder::Descending
-                                    << QStringList{"b.org", "a.org", "a.org", "Zeta.org"};
+    QTest::newRow("domains ascending") << Table::Domains << SortOrder::Ascending << ascending;
+    QTest::newRow("domains descending") << Table::Domains << SortOrder::Descending << descending;
+    QTest::newRow("log ascending") << Table::Visited << SortOrder::Ascending << ascending;
+    QTest::newRow("log descending") << Table::Visited << SortOrder::Descending << descending;
+    QTest::newRow("links ascending") << Table::Links << SortOrder::Ascending << ascending;
 }
 
 void LinksDatabaseTest::sortedList() {

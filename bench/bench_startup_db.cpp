@@ -1,0 +1,112 @@
+// Times the start-up database step (presence check and compaction) on visit logs of
+// growing size, beside the sqlite3 tool's own VACUUM INTO on the same file.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "state/DatabaseCompactor.h"
+#include "state/DatabasePath.h"
+#include "state/LinksDatabase.h"
+
+namespace {
+
+constexpr int kRuns = 5;
+
+bool fillLog(const QString& file, int rows) {
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "bench-fill");
+        db.setDatabaseName(file);
+        if (db.open() && db.transaction()) {
+            QSqlQuery query(db);
+            query.prepare(
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
+                "INSERT INTO Visited (Visited) "
+                "SELECT 'https://www.example.org/page/' || i || '?q=' || i FROM n");
+            query.addBindValue(rows);
+            ok = query.exec() && db.commit();
+            if (!ok) std::fprintf(stderr, "fill: %s\n", qPrintable(query.lastError().text()));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("bench-fill");
+    return ok;
+}
+
+// Median wall time in milliseconds of `kRuns` runs of `step`; negative when a run fails.
+// `prepare` runs before each timed run and is not measured.
+double medianMilliseconds(const std::function<void()>& prepare, const std::function<bool()>& step) {
+    std::vector<double> times;
+    for (int run = 0; run < kRuns; ++run) {
+        prepare();
+        QElapsedTimer timer;
+        timer.start();
+        if (!step()) return -1;
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+QString sqlLiteral(QString text) {
+    return "'" + text.replace("'", "''") + "'";
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QString sqlite3 = QStandardPaths::findExecutable("sqlite3");
+    if (sqlite3.isEmpty()) {
+        std::fprintf(stderr, "bench_startup_db: the sqlite3 tool is not installed\n");
+        return 1;
+    }
+
+    std::printf("median of %d runs, warm file cache\n\n", kRuns);
+    std::printf("%12s %10s %18s %24s %8s\n", "Visited rows", "file MB", "start-up step ms",
+                "sqlite3 VACUUM INTO ms", "ratio");
+    for (const int rows : {10'000, 100'000, 1'000'000}) {
+        const QTemporaryDir dir;
+        const QString database = dir.filePath("Links.mdb");
+        const QString other = dir.filePath("other.mdb");
+        if (!dir.isValid() || !LinksDatabase::createEmpty(database).isEmpty() ||
+            !fillLog(database, rows)) {
+            std::fprintf(stderr, "bench_startup_db: could not build the %d-row database\n", rows);
+            return 1;
+        }
+
+        const double startup =
+            medianMilliseconds([] {},
+                               [&] {
+                                   return DatabasePath::exists(dir.path() + "\\links.mdb") &&
+                                          DatabaseCompactor(dir.path()).compact() ==
+                                              DatabaseCompactor::Outcome::Compacted;
+                               });
+        const double tool = medianMilliseconds(
+            [&] { QFile::remove(other); },
+            [&] {
+                return QProcess::execute(sqlite3, {database, "VACUUM INTO " + sqlLiteral(other)}) ==
+                       0;
+            });
+        if (startup < 0 || tool < 0) {
+            std::fprintf(stderr, "bench_startup_db: a run failed at %d rows\n", rows);
+            return 1;
+        }
+        std::printf("%12d %10.1f %18.1f %24.1f %8.2f\n", rows,
+                    QFileInfo(database).size() / 1048576.0, startup, tool, startup / tool);
+    }
+    return 0;
+}
