@@ -21,8 +21,7 @@ FrameWindow::FrameWindow(const BrowserContext& context, QWidget* parent)
     : QMainWindow(parent),
       m_context(context),
       m_mdiArea(new QMdiArea(this)),
-      m_workAreaHeight(&ScreenMetrics::workAreaHeightTwips)
-{
+      m_workAreaHeight(&ScreenMetrics::workAreaHeightTwips) {
     m_context.host = this;
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(tr("Zelvo Browser"));
@@ -33,20 +32,20 @@ FrameWindow::FrameWindow(const BrowserContext& context, QWidget* parent)
     newBrowser->setObjectName(QStringLiteral("NewBrowser"));
 }
 
-QString FrameWindow::databaseMissingMessage(const QString& applicationDirectory)
-{
+QString FrameWindow::databaseMissingMessage(const QString& applicationDirectory) {
     const QString quote = QStringLiteral("\"");
     return QStringLiteral("The database file ") + quote + QStringLiteral("LINKS.MDB") + quote +
            QStringLiteral(" is missing from the ") + applicationDirectory +
-           QStringLiteral(" subdirectory.  Locate this file and place in this directory.  If the "
-                          "file is unavailable, visit ") +
+           QStringLiteral(
+               " subdirectory.  Locate this file and place in this directory.  If the "
+               "file is unavailable, visit ") +
            quote + FixedAddresses::databaseDownload() + quote +
-           QStringLiteral(" and download the file.  This program will not operate correctly "
-                          "without the file.");
+           QStringLiteral(
+               " and download the file.  This program will not operate correctly "
+               "without the file.");
 }
 
-void FrameWindow::load()
-{
+void FrameWindow::load() {
     const QString& dir = m_context.applicationDirectory;
     m_dataBaseMissing = false;
     if (!DatabasePath::exists(dir + QStringLiteral("\\links.mdb"))) {
@@ -61,8 +60,7 @@ void FrameWindow::load()
     if (!m_dataBaseMissing) newBrowser();
 }
 
-void FrameWindow::applyIcon()
-{
+void FrameWindow::applyIcon() {
     const QString file = m_context.settings->read(SettingsKeys::kIcon, SettingsKeys::kFirstKey);
     if (file.isEmpty()) {
         setWindowIcon(QIcon());
@@ -72,15 +70,13 @@ void FrameWindow::applyIcon()
     if (!picture.isNull()) setWindowIcon(QIcon(picture));
 }
 
-void FrameWindow::applyCaption()
-{
+void FrameWindow::applyCaption() {
     const QString company =
         m_context.settings->read(SettingsKeys::kCompanyInfo, SettingsKeys::kFirstKey);
     if (!company.isEmpty()) setWindowTitle(company);
 }
 
-void FrameWindow::newBrowser()
-{
+void FrameWindow::newBrowser() {
     if (m_dataBaseMissing) {
         m_context.dialogs->message(this, databaseMissingMessage(m_context.applicationDirectory));
         return;
@@ -88,8 +84,7 @@ void FrameWindow::newBrowser()
     openBrowserWindow(LayoutProfile::forWorkAreaHeight(m_workAreaHeight()));
 }
 
-BrowserWindow* FrameWindow::openBrowserWindow(ProfileKind kind)
-{
+BrowserWindow* FrameWindow::openBrowserWindow(ProfileKind kind) {
     auto* window = new BrowserWindow(kind, m_context);
     QMdiSubWindow* sub = m_mdiArea->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -97,8 +92,7 @@ BrowserWindow* FrameWindow::openBrowserWindow(ProfileKind kind)
     return window;
 }
 
-void FrameWindow::closeEvent(QCloseEvent* event)
-{
+void FrameWindow::closeEvent(QCloseEvent* event) {
     if (!m_unloaded) {
         m_mdiArea->closeAllSubWindows();
         ShutdownCleanup::deleteLockFiles(m_context.applicationDirectory);

@@ -4,8 +4,7 @@
 
 namespace ShutdownCleanup {
 
-void deleteLockFiles(const QString& applicationDirectory)
-{
+void deleteLockFiles(const QString& applicationDirectory) {
     for (const char* name : {"links.ldb", "Links.ldb", "crush.ldb", "CRUSH.ldb"}) {
         const QString path = applicationDirectory + QLatin1Char('/') + QLatin1String(name);
         if (QFile::exists(path)) QFile::remove(path);

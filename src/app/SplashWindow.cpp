@@ -13,9 +13,7 @@ constexpr QSize kSplashSize(420, 240);
 }  // namespace
 
 SplashWindow::SplashWindow(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      m_version(new QLabel(this))
-{
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_version(new QLabel(this)) {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(kSplashSize);
 
@@ -25,10 +23,9 @@ SplashWindow::SplashWindow(QWidget* parent)
     titleFont.setBold(true);
     title->setFont(titleFont);
 
-    auto* notice = new QLabel(
-        tr("A browser for family computers, classrooms and kiosks.\n"
-           "Copyright \u00a9 Zelvo. All rights reserved."),
-        this);
+    auto* notice = new QLabel(tr("A browser for family computers, classrooms and kiosks.\n"
+                                 "Copyright \u00a9 Zelvo. All rights reserved."),
+                              this);
     m_version->setObjectName(QStringLiteral("lblVersion"));
     m_version->setText(versionText());
 
@@ -47,16 +44,14 @@ SplashWindow::SplashWindow(QWidget* parent)
     }
 }
 
-QString SplashWindow::versionText()
-{
+QString SplashWindow::versionText() {
     return QStringLiteral("Version %1.%2.%3")
         .arg(ZELVO_VERSION_MAJOR)
         .arg(ZELVO_VERSION_MINOR)
         .arg(ZELVO_VERSION_PATCH);
 }
 
-void SplashWindow::paintEvent(QPaintEvent*)
-{
+void SplashWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QLinearGradient gradient(0, 0, width(), height());
     gradient.setColorAt(0, QColor(0x1f, 0x4e, 0x8c));

@@ -12,8 +12,7 @@
 
 namespace Startup {
 
-long long splashPause()
-{
+long long splashPause() {
     constexpr int kOuter = 2500;
     constexpr int kInner = 2000;
     // volatile keeps the compiler from folding the count away.
@@ -24,11 +23,11 @@ long long splashPause()
     return iterations;
 }
 
-int run(QApplication& application)
-{
+int run(QApplication& application) {
     SettingsStore settings;
     QtDialogService dialogs;
-    QWebEngineProfile* profile = QtWebComponent::createProfile(QStringLiteral("Zelvo"), &application);
+    QWebEngineProfile* profile =
+        QtWebComponent::createProfile(QStringLiteral("Zelvo"), &application);
 
     BrowserContext context;
     context.applicationDirectory = QCoreApplication::applicationDirPath();

@@ -36,8 +36,7 @@ const QString kPopUpRefused = QStringLiteral(
 }  // namespace
 
 BrowserWindow::BrowserWindow(ProfileKind kind, const BrowserContext& context, QWidget* parent)
-    : QMainWindow(parent), m_profile(LayoutProfile::of(kind)), m_context(context)
-{
+    : QMainWindow(parent), m_profile(LayoutProfile::of(kind)), m_context(context) {
     setObjectName(QString::fromLatin1(m_profile.name));
     setAttribute(Qt::WA_DeleteOnClose);
     createControls();
@@ -46,14 +45,12 @@ BrowserWindow::BrowserWindow(ProfileKind kind, const BrowserContext& context, QW
 }
 
 // The component goes first, while the widgets it sits among still exist.
-BrowserWindow::~BrowserWindow()
-{
+BrowserWindow::~BrowserWindow() {
     m_policy.reset();
     m_web.reset();
 }
 
-void BrowserWindow::createControls()
-{
+void BrowserWindow::createControls() {
     m_client = new ClientArea(m_profile.clientSize, this);
     setCentralWidget(m_client);
 
@@ -97,15 +94,13 @@ void BrowserWindow::createControls()
     m_busyAnimation->setInterval(kBusyAnimationIntervalMs);
 }
 
-void BrowserWindow::createMenus()
-{
+void BrowserWindow::createMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     QAction* newBrowser = file->addAction(tr("&New Browser"), this, &BrowserWindow::newBrowser);
     newBrowser->setObjectName(QStringLiteral("NewBrowser"));
 }
 
-void BrowserWindow::setUp()
-{
+void BrowserWindow::setUp() {
     m_databasePath = m_context.applicationDirectory + QStringLiteral("\\Links.mdb");
     m_policy->setDatabasePath(m_databasePath);
     m_lpbuffer = SystemDirectories::windowsDirectory();
@@ -120,8 +115,7 @@ void BrowserWindow::setUp()
     m_web->Navigate(m_startingAddress);
 }
 
-void BrowserWindow::readSettings()
-{
+void BrowserWindow::readSettings() {
     using namespace SettingsKeys;
     SettingsStore& store = *m_context.settings;
     const QString restrained = store.read(kRestriction, kAllowed);
@@ -140,18 +134,18 @@ void BrowserWindow::loadToolBar() {}
 
 void BrowserWindow::loadLinkListBox() {}
 
-void BrowserWindow::showWindow()
-{
+void BrowserWindow::showWindow() {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->show();
     show();
 }
 
-void BrowserWindow::newBrowser() { m_context.host->openBrowserWindow(m_profile.kind); }
+void BrowserWindow::newBrowser() {
+    m_context.host->openBrowserWindow(m_profile.kind);
+}
 
 // A page asks for a new window: the new window of this layout receives the page, unless this
 // window's component has neither the pop-up check width nor its height.
-WebComponent* BrowserWindow::newWindow2()
-{
+WebComponent* BrowserWindow::newWindow2() {
     BrowserWindow* window = m_context.host->openBrowserWindow(m_profile.kind);
     if (!window) {
         showMessage(kPopUpRefused);
@@ -166,8 +160,7 @@ WebComponent* BrowserWindow::newWindow2()
     return window->webComponent();
 }
 
-void BrowserWindow::closeWindow()
-{
+void BrowserWindow::closeWindow() {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         sub->close();
     } else {
@@ -175,8 +168,7 @@ void BrowserWindow::closeWindow()
     }
 }
 
-void BrowserWindow::choose()
-{
+void BrowserWindow::choose() {
     const QString text = m_address->currentText();
     if (text.isEmpty() || m_fillingHistory) return;
     if (m_policy->familySiteMode()) {
@@ -197,8 +189,7 @@ void BrowserWindow::choose()
     }
 }
 
-bool BrowserWindow::eventFilter(QObject* watched, QEvent* event)
-{
+bool BrowserWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_address->lineEdit()) return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::KeyPress: {
@@ -228,22 +219,26 @@ bool BrowserWindow::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void BrowserWindow::setAddressFocused(bool focused)
-{
+void BrowserWindow::setAddressFocused(bool focused) {
     if (focused) m_quickLinks->hide();
     m_address->resize(focused ? m_profile.addressFocusedWidth : m_profile.address.width,
                       kBoxHeight);
     if (!focused) m_quickLinks->show();
 }
 
-QString BrowserWindow::addressText() const { return m_address->currentText(); }
+QString BrowserWindow::addressText() const {
+    return m_address->currentText();
+}
 
-void BrowserWindow::setAddressText(const QString& text) { m_address->setEditText(text); }
+void BrowserWindow::setAddressText(const QString& text) {
+    m_address->setEditText(text);
+}
 
-void BrowserWindow::stopBusyAnimation() { m_busyAnimation->stop(); }
+void BrowserWindow::stopBusyAnimation() {
+    m_busyAnimation->stop();
+}
 
-void BrowserWindow::recordHistory()
-{
+void BrowserWindow::recordHistory() {
     const QString location = m_web->LocationURL();
     setWindowTitle(location);
     m_history.record(location);
@@ -254,4 +249,6 @@ void BrowserWindow::recordHistory()
     m_fillingHistory = false;
 }
 
-void BrowserWindow::showMessage(const QString& text) { m_context.dialogs->message(this, text); }
+void BrowserWindow::showMessage(const QString& text) {
+    m_context.dialogs->message(this, text);
+}

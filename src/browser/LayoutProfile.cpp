@@ -37,8 +37,7 @@ constexpr int kLargeLayoutMinTwips = 11520;
 
 }  // namespace
 
-const LayoutProfile& LayoutProfile::of(ProfileKind kind)
-{
+const LayoutProfile& LayoutProfile::of(ProfileKind kind) {
     switch (kind) {
         case ProfileKind::ZD2:
             return kZD2;
@@ -50,8 +49,7 @@ const LayoutProfile& LayoutProfile::of(ProfileKind kind)
     return kZD3;
 }
 
-ProfileKind LayoutProfile::forWorkAreaHeight(int twips)
-{
+ProfileKind LayoutProfile::forWorkAreaHeight(int twips) {
     if (twips <= kSmallLayoutMaxTwips) return ProfileKind::ZD2;
     if (twips < kLargeLayoutMinTwips) return ProfileKind::ZD;
     return ProfileKind::ZD3;

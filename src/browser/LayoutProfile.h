@@ -15,13 +15,13 @@ struct LayoutProfile {
     };
     // Component top and height for the toolbar combinations; "s" while the status bar shows.
     struct ToolbarLayout {
-        int topBothToolbars;  // T2
-        int customTopBelowNavigation;  // C
-        int topOneToolbar;    // T1
+        int topBothToolbars;               // T2
+        int customTopBelowNavigation;      // C
+        int topOneToolbar;                 // T1
         int heightBothStatus, heightBoth;  // H2s, H2
         int heightOneStatus, heightOne;    // H1s, H1
         int heightNoneStatus, heightNone;  // H0s, H0
-        int statusBarStep;  // S
+        int statusBarStep;                 // S
     };
 
     ProfileKind kind;

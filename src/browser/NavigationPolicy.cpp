@@ -5,33 +5,31 @@
 #include "state/LinksDatabase.h"
 
 NavigationPolicy::NavigationPolicy(const LayoutProfile& profile, WebComponent& web, Window& window)
-    : m_profile(profile), m_web(web), m_window(window)
-{
-}
+    : m_profile(profile), m_web(web), m_window(window) {}
 
-void NavigationPolicy::setModes(const QString& disney, const QString& restrained)
-{
+void NavigationPolicy::setModes(const QString& disney, const QString& restrained) {
     m_disney = disney;
     m_restrained = restrained;
 }
 
-bool NavigationPolicy::familySiteMode() const { return m_disney == QLatin1String("1"); }
+bool NavigationPolicy::familySiteMode() const {
+    return m_disney == QLatin1String("1");
+}
 
-bool NavigationPolicy::restrained() const { return m_restrained == QLatin1String("Yes"); }
+bool NavigationPolicy::restrained() const {
+    return m_restrained == QLatin1String("Yes");
+}
 
-bool NavigationPolicy::mentionsFamilySite(const QString& text)
-{
+bool NavigationPolicy::mentionsFamilySite(const QString& text) {
     return text.contains(FixedAddresses::familySiteDomain(), Qt::CaseSensitive);
 }
 
-bool NavigationPolicy::passesFamilySiteTest(const QString& url) const
-{
+bool NavigationPolicy::passesFamilySiteTest(const QString& url) const {
     return m_profile.familyTestIgnoresCase ? url.toUpper().contains(QLatin1String("DISNEY"))
                                            : url.contains(QLatin1String("disney"));
 }
 
-void NavigationPolicy::loadDomains()
-{
+void NavigationPolicy::loadDomains() {
     const auto domains = LinksDatabase(m_databasePath).allowedDomains(kMaxAllowedDomains);
     if (!domains.ok()) {
         m_window.showMessage(domains.error);
@@ -40,8 +38,7 @@ void NavigationPolicy::loadDomains()
     m_allowedDomains = domains.value;
 }
 
-void NavigationPolicy::beforeNavigate(const QString& url)
-{
+void NavigationPolicy::beforeNavigate(const QString& url) {
     if (familySiteMode()) {
         m_web.hide();
         if (mentionsFamilySite(url)) {
@@ -57,8 +54,7 @@ void NavigationPolicy::beforeNavigate(const QString& url)
     }
 }
 
-void NavigationPolicy::navigateComplete(const QString& url)
-{
+void NavigationPolicy::navigateComplete(const QString& url) {
     if (familySiteMode()) {
         m_ok = passesFamilySiteTest(url);
     } else if (restrained()) {
@@ -81,8 +77,7 @@ void NavigationPolicy::navigateComplete(const QString& url)
     }
 }
 
-void NavigationPolicy::checkDomain()
-{
+void NavigationPolicy::checkDomain() {
     m_ok = false;
     const bool ignoreCase = m_profile.domainMatchIgnoresCase;
     // An empty entry ends the list: it would otherwise match every address.
@@ -106,8 +101,7 @@ void NavigationPolicy::checkDomain()
     }
 }
 
-void NavigationPolicy::logVisit(const QString& text)
-{
+void NavigationPolicy::logVisit(const QString& text) {
     const QString error = LinksDatabase(m_databasePath).appendVisit(text);
     if (!error.isEmpty()) m_window.showMessage(error);
 }

@@ -4,8 +4,7 @@
 
 DialogService::~DialogService() = default;
 
-QString DialogService::toQtFilter(const QString& filter)
-{
+QString DialogService::toQtFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {

@@ -7,30 +7,26 @@
 
 namespace {
 
-QString titleOrApplication(const QString& title)
-{
+QString titleOrApplication(const QString& title) {
     return title.isEmpty() ? QApplication::applicationDisplayName() : title;
 }
 
 }  // namespace
 
-void QtDialogService::message(QWidget* parent, const QString& text, const QString& title)
-{
+void QtDialogService::message(QWidget* parent, const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, titleOrApplication(title), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
 DialogService::Answer QtDialogService::question(QWidget* parent, const QString& text,
-                                                const QString& title)
-{
+                                                const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, titleOrApplication(title), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 std::optional<QString> QtDialogService::inputText(QWidget* parent, const QString& prompt,
-                                                  const QString& title, const QString& initial)
-{
+                                                  const QString& title, const QString& initial) {
     bool accepted = false;
     const QString text = QInputDialog::getText(parent, titleOrApplication(title), prompt,
                                                QLineEdit::Normal, initial, &accepted);
@@ -38,13 +34,12 @@ std::optional<QString> QtDialogService::inputText(QWidget* parent, const QString
     return text;
 }
 
-QString QtDialogService::openFileName(QWidget* parent, const QString& title, const QString& filter)
-{
+QString QtDialogService::openFileName(QWidget* parent, const QString& title,
+                                      const QString& filter) {
     return QFileDialog::getOpenFileName(parent, title, QString(), toQtFilter(filter));
 }
 
 QString QtDialogService::saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                      const QString& suggestedName)
-{
+                                      const QString& suggestedName) {
     return QFileDialog::getSaveFileName(parent, title, suggestedName, toQtFilter(filter));
 }

@@ -28,21 +28,18 @@
 class QtWebComponent::Page : public QWebEnginePage {
 public:
     Page(QWebEngineProfile* profile, QtWebComponent* owner)
-        : QWebEnginePage(profile, owner), m_owner(owner)
-    {
+        : QWebEnginePage(profile, owner), m_owner(owner) {
         settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
         connect(this, &QWebEnginePage::loadingChanged, this, &Page::onLoadingChanged);
     }
 
-    void dropWaitingFrames()
-    {
+    void dropWaitingFrames() {
         m_pageLoading = false;
         m_waitingFrames.clear();
     }
 
 protected:
-    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override
-    {
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
         const QString address = url.toString();
         if (isMainFrame) {
             m_waitingFrames.clear();
@@ -56,15 +53,13 @@ protected:
         return true;
     }
 
-    QWebEnginePage* createWindow(WebWindowType) override
-    {
+    QWebEnginePage* createWindow(WebWindowType) override {
         auto* target = qobject_cast<QtWebComponent*>(m_owner->requestNewWindow());
         return target ? target->page() : nullptr;
     }
 
 private:
-    void onLoadingChanged(const QWebEngineLoadingInfo& info)
-    {
+    void onLoadingChanged(const QWebEngineLoadingInfo& info) {
         switch (info.status()) {
             case QWebEngineLoadingInfo::LoadStartedStatus:
                 m_pageLoading = true;
@@ -97,8 +92,7 @@ public:
     using QWebEngineView::QWebEngineView;
 
 protected:
-    void contextMenuEvent(QContextMenuEvent* event) override
-    {
+    void contextMenuEvent(QContextMenuEvent* event) override {
         QMenu* menu = createStandardContextMenu();
         for (QWebEnginePage::WebAction hidden :
              {QWebEnginePage::InspectElement, QWebEnginePage::SavePage,
@@ -112,8 +106,7 @@ protected:
 };
 
 QtWebComponent::QtWebComponent(QWebEngineProfile* profile, QWidget* parent)
-    : m_view(new View(parent))
-{
+    : m_view(new View(parent)) {
     m_view->setObjectName(QStringLiteral("WebBrowser1"));
     m_page = new Page(profile, this);
     m_view->setPage(m_page);
@@ -121,22 +114,26 @@ QtWebComponent::QtWebComponent(QWebEngineProfile* profile, QWidget* parent)
 
 // The view sits among the window's widgets; it goes with the component, so that its page
 // is gone before the profile is.
-QtWebComponent::~QtWebComponent() { delete m_view; }
+QtWebComponent::~QtWebComponent() {
+    delete m_view;
+}
 
-QWidget* QtWebComponent::widget() const { return m_view; }
+QWidget* QtWebComponent::widget() const {
+    return m_view;
+}
 
-QWebEnginePage* QtWebComponent::page() const { return m_view->page(); }
+QWebEnginePage* QtWebComponent::page() const {
+    return m_view->page();
+}
 
-void QtWebComponent::Navigate(const QString& address)
-{
+void QtWebComponent::Navigate(const QString& address) {
     m_view->load(QUrl::fromUserInput(address));
 }
 
 // Back requests made while one event is handled go back one step, after the handler
 // returns: a refused page asks to go back twice (once from the domain check, once from
 // the refusal), and a Stop() between the two must not cancel the way back.
-void QtWebComponent::GoBack()
-{
+void QtWebComponent::GoBack() {
     if (m_backPending) return;
     m_backPending = true;
     QTimer::singleShot(0, this, [this] {
@@ -144,37 +141,42 @@ void QtWebComponent::GoBack()
         if (m_view) m_view->back();
     });
 }
-void QtWebComponent::GoForward() { m_view->forward(); }
-void QtWebComponent::Refresh() { m_view->reload(); }
-void QtWebComponent::Stop()
-{
+void QtWebComponent::GoForward() {
+    m_view->forward();
+}
+void QtWebComponent::Refresh() {
+    m_view->reload();
+}
+void QtWebComponent::Stop() {
     m_page->dropWaitingFrames();
     m_view->stop();
 }
-bool QtWebComponent::Busy() const { return page()->isLoading(); }
-QString QtWebComponent::LocationURL() const { return m_view->url().toString(); }
+bool QtWebComponent::Busy() const {
+    return page()->isLoading();
+}
+QString QtWebComponent::LocationURL() const {
+    return m_view->url().toString();
+}
 
-void QtWebComponent::show()
-{
+void QtWebComponent::show() {
     page()->setAudioMuted(false);
     m_view->show();
 }
 
-void QtWebComponent::hide()
-{
+void QtWebComponent::hide() {
     page()->setAudioMuted(true);
     m_view->hide();
 }
 
-bool QtWebComponent::isShown() const { return !m_view->isHidden(); }
+bool QtWebComponent::isShown() const {
+    return !m_view->isHidden();
+}
 
-WebComponentFactory QtWebComponent::factory(QWebEngineProfile* profile)
-{
+WebComponentFactory QtWebComponent::factory(QWebEngineProfile* profile) {
     return [profile](QWidget* parent) { return std::make_unique<QtWebComponent>(profile, parent); };
 }
 
-QWebEngineProfile* QtWebComponent::createProfile(const QString& storageName, QObject* parent)
-{
+QWebEngineProfile* QtWebComponent::createProfile(const QString& storageName, QObject* parent) {
     auto* profile = storageName.isEmpty() ? new QWebEngineProfile(parent)
                                           : new QWebEngineProfile(storageName, parent);
     QObject::connect(profile, &QWebEngineProfile::downloadRequested, profile,

@@ -5,8 +5,7 @@
 
 namespace ScreenMetrics {
 
-int workAreaHeightTwips()
-{
+int workAreaHeightTwips() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry().height() * kTwipsPerPixel : 0;
 }

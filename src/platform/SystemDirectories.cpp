@@ -4,8 +4,7 @@
 
 namespace SystemDirectories {
 
-QString windowsDirectory()
-{
+QString windowsDirectory() {
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
     if (base.isEmpty()) base = QDir::homePath() + QStringLiteral("/.local/share");
     return base + QStringLiteral("/Zelvo");

@@ -1,9 +1,10 @@
 #include "platform/UnixSignalWatcher.h"
 
-#include <QSocketNotifier>
-#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <QSocketNotifier>
+#include <csignal>
 
 namespace {
 
@@ -12,8 +13,7 @@ int g_socketPair[2] = {-1, -1};
 
 }  // namespace
 
-UnixSignalWatcher::UnixSignalWatcher(QObject* parent) : QObject(parent)
-{
+UnixSignalWatcher::UnixSignalWatcher(QObject* parent) : QObject(parent) {
     if (g_socketPair[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, g_socketPair) != 0) return;
     m_notifier = new QSocketNotifier(g_socketPair[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &UnixSignalWatcher::readSignal);
@@ -26,20 +26,17 @@ UnixSignalWatcher::UnixSignalWatcher(QObject* parent) : QObject(parent)
     sigaction(SIGINT, &action, nullptr);
 }
 
-UnixSignalWatcher::~UnixSignalWatcher()
-{
+UnixSignalWatcher::~UnixSignalWatcher() {
     signal(SIGTERM, SIG_DFL);
     signal(SIGINT, SIG_DFL);
 }
 
-void UnixSignalWatcher::handle(int signalNumber)
-{
+void UnixSignalWatcher::handle(int signalNumber) {
     const char byte = static_cast<char>(signalNumber);
     [[maybe_unused]] const ssize_t written = ::write(g_socketPair[0], &byte, 1);
 }
 
-void UnixSignalWatcher::readSignal()
-{
+void UnixSignalWatcher::readSignal() {
     char byte = 0;
     if (::read(g_socketPair[1], &byte, 1) == 1) emit terminationRequested();
 }

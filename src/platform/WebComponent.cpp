@@ -2,7 +2,6 @@
 
 WebComponent::~WebComponent() = default;
 
-WebComponent* WebComponent::requestNewWindow() const
-{
+WebComponent* WebComponent::requestNewWindow() const {
     return m_newWindowHandler ? m_newWindowHandler() : nullptr;
 }

@@ -30,7 +30,7 @@ QString journalOf(const QString& file) {
 
 // A read-only connection: a damaged file is only read, never repaired or rewritten.
 class ReadOnlyConnection {
-  public:
+public:
     explicit ReadOnlyConnection(const QString& file)
         : m_name(QStringLiteral("zelvo-compactor-%1").arg(connectionCounter.fetch_add(1))) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
@@ -50,7 +50,7 @@ class ReadOnlyConnection {
     bool isOpen() const { return m_open; }
     QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
 
-  private:
+private:
     QString m_name;
     bool m_open = false;
 };
@@ -134,7 +134,7 @@ bool removeWithJournal(const QString& file) {
 
 // Removes the temporary copy on every way out except a completed replacement.
 class CopyCleanup {
-  public:
+public:
     explicit CopyCleanup(QString copy) : m_copy(std::move(copy)) {}
     ~CopyCleanup() {
         if (m_armed) removeWithJournal(m_copy);
@@ -144,7 +144,7 @@ class CopyCleanup {
 
     void disarm() { m_armed = false; }
 
-  private:
+private:
     QString m_copy;
     bool m_armed = true;
 };

@@ -4,8 +4,7 @@
 
 namespace {
 
-QString shippedPage(const QString& applicationDirectory, const QString& name)
-{
+QString shippedPage(const QString& applicationDirectory, const QString& name) {
     return QUrl::fromLocalFile(applicationDirectory + QStringLiteral("/pages/") + name).toString();
 }
 
@@ -13,22 +12,28 @@ QString shippedPage(const QString& applicationDirectory, const QString& name)
 
 namespace FixedAddresses {
 
-QString vendorHome(const QString& applicationDirectory)
-{
+QString vendorHome(const QString& applicationDirectory) {
     return shippedPage(applicationDirectory, QStringLiteral("home.html"));
 }
 
-QString vendorProblemPage(const QString& applicationDirectory)
-{
+QString vendorProblemPage(const QString& applicationDirectory) {
     return shippedPage(applicationDirectory, QStringLiteral("problem.html"));
 }
 
-QString vendorHelp() { return QStringLiteral("https://zelvo-browser.example/help/"); }
+QString vendorHelp() {
+    return QStringLiteral("https://zelvo-browser.example/help/");
+}
 
-QString databaseDownload() { return QStringLiteral("https://zelvo-browser.example/download/Links.mdb"); }
+QString databaseDownload() {
+    return QStringLiteral("https://zelvo-browser.example/download/Links.mdb");
+}
 
-QString familySiteDomain() { return QStringLiteral("disney.com"); }
+QString familySiteDomain() {
+    return QStringLiteral("disney.com");
+}
 
-QString familySiteHome() { return QStringLiteral("https://www.disney.com/"); }
+QString familySiteHome() {
+    return QStringLiteral("https://www.disney.com/");
+}
 
 }  // namespace FixedAddresses

@@ -4,8 +4,7 @@ namespace SettingsKeys {
 
 namespace {
 
-std::vector<SettingsStore::Entry> resetEntries(const QString& homeValue)
-{
+std::vector<SettingsStore::Entry> resetEntries(const QString& homeValue) {
     std::vector<SettingsStore::Entry> entries;
     auto add = [&entries](const char* section, const QString& key, const QString& value = {}) {
         entries.push_back({QString::fromLatin1(section), key, value});
@@ -31,23 +30,22 @@ std::vector<SettingsStore::Entry> resetEntries(const QString& homeValue)
 
 }  // namespace
 
-std::vector<SettingsStore::Entry> firstStartEntries() { return resetEntries(QString()); }
+std::vector<SettingsStore::Entry> firstStartEntries() {
+    return resetEntries(QString());
+}
 
-std::vector<SettingsStore::Entry> reinitialiseEntries(const QString& problemPage)
-{
+std::vector<SettingsStore::Entry> reinitialiseEntries(const QString& problemPage) {
     return resetEntries(problemPage);
 }
 
-bool runFirstStartIfNeeded(SettingsStore& store)
-{
+bool runFirstStartIfNeeded(SettingsStore& store) {
     if (store.read(kInstall, kFirstStartDone) == QLatin1String("1")) return false;
     store.writeAll(firstStartEntries());
     store.write(kInstall, kFirstStartDone, QStringLiteral("1"));
     return true;
 }
 
-void reinitialise(SettingsStore& store, const QString& problemPage)
-{
+void reinitialise(SettingsStore& store, const QString& problemPage) {
     store.writeAll(reinitialiseEntries(problemPage));
 }
 

@@ -15,11 +15,11 @@ inline constexpr char kCompanyInfo[] = "CompanyInfo";  // keys "1" to "9"; "1" =
 inline constexpr char kVersion[] = "Version";
 inline constexpr char kDisclaimer[] = "Disclaimer";
 inline constexpr char kHome[] = "Home";
-inline constexpr char kDisney[] = "Disney";  // key "Only": "1" = family-site mode
+inline constexpr char kDisney[] = "Disney";                  // key "Only": "1" = family-site mode
 inline constexpr char kManualBrowsing[] = "ManualBrowsing";  // key "Allowed": "1" = no typing
-inline constexpr char kRestriction[] = "Restriction";  // key "Allowed": "Yes" = domain list
-inline constexpr char kEMail[] = "EMail";              // key "Selection": mail client
-inline constexpr char kToolName[] = "ToolName";        // slot "0", "1", ...
+inline constexpr char kRestriction[] = "Restriction";        // key "Allowed": "Yes" = domain list
+inline constexpr char kEMail[] = "EMail";                    // key "Selection": mail client
+inline constexpr char kToolName[] = "ToolName";              // slot "0", "1", ...
 inline constexpr char kToolImage[] = "ToolImage";
 inline constexpr char kToolFileName[] = "ToolFileName";
 inline constexpr char kButtonCount[] = "ButtonCount";  // key "Amount"

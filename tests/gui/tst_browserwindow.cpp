@@ -17,8 +17,7 @@ class TestBrowserWindow : public QObject {
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<TestHost> m_host;
 
-    BrowserContext context() const
-    {
+    BrowserContext context() const {
         BrowserContext c;
         c.applicationDirectory = m_env->appPath();
         c.settings = m_env->settings.get();
@@ -26,26 +25,22 @@ class TestBrowserWindow : public QObject {
         c.webComponents = FakeWebComponent::factory();
         return c;
     }
-    BrowserWindow* open(ProfileKind kind = ProfileKind::ZD)
-    {
+    BrowserWindow* open(ProfileKind kind = ProfileKind::ZD) {
         m_host = std::make_unique<TestHost>(context());
         return m_host->openBrowserWindow(kind);
     }
-    static FakeWebComponent* fake(BrowserWindow* window)
-    {
+    static FakeWebComponent* fake(BrowserWindow* window) {
         return static_cast<FakeWebComponent*>(window->webComponent());
     }
 
 private slots:
     void init() { m_env = std::make_unique<TestEnvironment>(); }
-    void cleanup()
-    {
+    void cleanup() {
         m_host.reset();
         m_env.reset();
     }
 
-    void opensAtStartPage_data()
-    {
+    void opensAtStartPage_data() {
         QTest::addColumn<QString>("home");
         QTest::addColumn<bool>("vendorFallback");
         QTest::newRow("web address") << "http://school.example/start" << false;
@@ -53,8 +48,7 @@ private slots:
         QTest::newRow("empty") << "" << true;
     }
 
-    void opensAtStartPage()
-    {
+    void opensAtStartPage() {
         QFETCH(QString, home);
         QFETCH(bool, vendorFallback);
         m_env->settings->write(kHome, kFirstKey, home);
@@ -67,8 +61,7 @@ private slots:
         QVERIFY(m_env->dialogs.messages.isEmpty());
     }
 
-    void addressBoxHiddenOnlyForExactlyOne_data()
-    {
+    void addressBoxHiddenOnlyForExactlyOne_data() {
         QTest::addColumn<QString>("manualBrowsing");
         QTest::addColumn<bool>("visible");
         QTest::newRow("1") << "1" << false;
@@ -78,8 +71,7 @@ private slots:
         QTest::newRow("Yes") << "Yes" << true;
     }
 
-    void addressBoxHiddenOnlyForExactlyOne()
-    {
+    void addressBoxHiddenOnlyForExactlyOne() {
         QFETCH(QString, manualBrowsing);
         QFETCH(bool, visible);
         m_env->settings->write(kManualBrowsing, kAllowed, manualBrowsing);
@@ -89,8 +81,7 @@ private slots:
         QCOMPARE(address->isVisible(), visible);
     }
 
-    void captionIsTheCompanyName()
-    {
+    void captionIsTheCompanyName() {
         m_env->settings->write(kCompanyInfo, kFirstKey, QStringLiteral("Greenfield  School"));
         QCOMPARE(open()->windowTitle(), QStringLiteral("Greenfield  School"));
         m_env->settings->write(kCompanyInfo, kFirstKey, QString());
@@ -99,8 +90,7 @@ private slots:
 
     // Only an exact "Yes" reads the domain list at set-up; with no database that read fails
     // with one message naming the file.
-    void restrictionReadsDomainsOnlyForExactYes_data()
-    {
+    void restrictionReadsDomainsOnlyForExactYes_data() {
         QTest::addColumn<QString>("restriction");
         QTest::addColumn<int>("messages");
         QTest::newRow("Yes") << "Yes" << 1;
@@ -108,19 +98,19 @@ private slots:
         QTest::newRow("No") << "No" << 0;
     }
 
-    void restrictionReadsDomainsOnlyForExactYes()
-    {
+    void restrictionReadsDomainsOnlyForExactYes() {
         QFETCH(QString, restriction);
         QFETCH(int, messages);
         m_env->settings->write(kRestriction, kAllowed, restriction);
         open();
         QCOMPARE(m_env->dialogs.messages.size(), messages);
-        if (messages) QVERIFY(m_env->dialogs.messages.first().contains(QStringLiteral("Links.mdb")));
+        if (messages)
+            QVERIFY(m_env->dialogs.messages.first().contains(QStringLiteral("Links.mdb")));
     }
 
-    void setUpOrderAndState()
-    {
-        QVERIFY(LinksDatabase::createEmpty(m_env->appPath() + QStringLiteral("/Links.mdb")).isEmpty());
+    void setUpOrderAndState() {
+        QVERIFY(
+            LinksDatabase::createEmpty(m_env->appPath() + QStringLiteral("/Links.mdb")).isEmpty());
         m_env->settings->write(kRestriction, kAllowed, QStringLiteral("Yes"));
         BrowserWindow* window = open(ProfileKind::ZD2);
         QCOMPARE(window->objectName(), QStringLiteral("ZD2"));
@@ -132,8 +122,7 @@ private slots:
         QCOMPARE(window->webComponent()->widget()->geometry(), QRect(0, 82, 638, 339));
     }
 
-    void windowsDirectoryWithSpaceIsKeptWhole()
-    {
+    void windowsDirectoryWithSpaceIsKeptWhole() {
         qputenv("XDG_DATA_HOME", "/home/pupil/My Data");
         BrowserWindow* window = open();
         qunsetenv("XDG_DATA_HOME");
@@ -141,8 +130,7 @@ private slots:
                  QStringLiteral("/home/pupil/My Data/Zelvo"));
     }
 
-    void componentSizeAfterSetUp_data()
-    {
+    void componentSizeAfterSetUp_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QRect>("geometry");
         QTest::newRow("ZD2") << int(ProfileKind::ZD2) << QRect(0, 82, 638, 339);
@@ -150,8 +138,7 @@ private slots:
         QTest::newRow("ZD3") << int(ProfileKind::ZD3) << QRect(0, 84, 1021, 625);
     }
 
-    void componentSizeAfterSetUp()
-    {
+    void componentSizeAfterSetUp() {
         QFETCH(int, kind);
         QFETCH(QRect, geometry);
         BrowserWindow* window = open(ProfileKind(kind));
@@ -159,8 +146,7 @@ private slots:
         QCOMPARE(window->objectName(), QLatin1String(LayoutProfile::of(ProfileKind(kind)).name));
     }
 
-    void newBrowserOpensTheSameLayout()
-    {
+    void newBrowserOpensTheSameLayout() {
         BrowserWindow* window = open(ProfileKind::ZD2);
         QAction* newBrowser = window->findChild<QAction*>(QStringLiteral("NewBrowser"));
         QVERIFY(newBrowser);
@@ -169,14 +155,14 @@ private slots:
         QCOMPARE(m_host->windows.last()->objectName(), QStringLiteral("ZD2"));
     }
 
-    void windowKeepsWhatItReadAtCreation()
-    {
+    void windowKeepsWhatItReadAtCreation() {
         m_env->settings->write(kHome, kFirstKey, QStringLiteral("http://first.example/"));
         BrowserWindow* window = open();
         m_env->settings->write(kHome, kFirstKey, QStringLiteral("http://second.example/"));
         QCOMPARE(window->startingAddress(), QStringLiteral("http://first.example/"));
         window->findChild<QAction*>(QStringLiteral("NewBrowser"))->trigger();
-        QCOMPARE(m_host->windows.last()->startingAddress(), QStringLiteral("http://second.example/"));
+        QCOMPARE(m_host->windows.last()->startingAddress(),
+                 QStringLiteral("http://second.example/"));
     }
 };
 

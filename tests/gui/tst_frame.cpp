@@ -19,8 +19,7 @@ class TestFrame : public QObject {
 
     std::unique_ptr<TestEnvironment> m_env;
 
-    std::unique_ptr<FrameWindow> makeFrame(int workAreaPixels = 600)
-    {
+    std::unique_ptr<FrameWindow> makeFrame(int workAreaPixels = 600) {
         BrowserContext c;
         c.applicationDirectory = m_env->appPath();
         c.settings = m_env->settings.get();
@@ -30,12 +29,16 @@ class TestFrame : public QObject {
         frame->setWorkAreaMeasure([workAreaPixels] { return workAreaPixels * 15; });
         return frame;
     }
-    QString appFile(const QString& name) const { return m_env->appPath() + QLatin1Char('/') + name; }
-    void createDatabase() { QVERIFY(LinksDatabase::createEmpty(appFile(QStringLiteral("Links.mdb"))).isEmpty()); }
-    static QStringList windowKinds(const FrameWindow& frame)
-    {
+    QString appFile(const QString& name) const {
+        return m_env->appPath() + QLatin1Char('/') + name;
+    }
+    void createDatabase() {
+        QVERIFY(LinksDatabase::createEmpty(appFile(QStringLiteral("Links.mdb"))).isEmpty());
+    }
+    static QStringList windowKinds(const FrameWindow& frame) {
         QStringList kinds;
-        for (QMdiSubWindow* sub : frame.mdiArea()->subWindowList()) kinds << sub->widget()->objectName();
+        for (QMdiSubWindow* sub : frame.mdiArea()->subWindowList())
+            kinds << sub->widget()->objectName();
         return kinds;
     }
 
@@ -45,29 +48,30 @@ private slots:
 
     void splashPauseRunsItsFullCount() { QCOMPARE(Startup::splashPause(), 2500LL * 2000LL); }
 
-    void missingDatabaseOpensNoWindowAndSaysSoEachTime()
-    {
+    void missingDatabaseOpensNoWindowAndSaysSoEachTime() {
         auto frame = makeFrame();
         frame->load();
         QVERIFY(frame->dataBaseMissing());
         QCOMPARE(frame->mdiArea()->subWindowList().size(), 0);
         const QString expected = FrameWindow::databaseMissingMessage(m_env->appPath());
         QCOMPARE(m_env->dialogs.messages, QStringList{expected});
-        QVERIFY(expected.startsWith(QStringLiteral("The database file \"LINKS.MDB\" is missing from the ") +
-                                    m_env->appPath() + QStringLiteral(" subdirectory.  Locate this file")));
-        QVERIFY(expected.endsWith(QStringLiteral("\" and download the file.  This program will not operate "
-                                                 "correctly without the file.")));
+        QVERIFY(expected.startsWith(
+            QStringLiteral("The database file \"LINKS.MDB\" is missing from the ") +
+            m_env->appPath() + QStringLiteral(" subdirectory.  Locate this file")));
+        QVERIFY(expected.endsWith(
+            QStringLiteral("\" and download the file.  This program will not operate "
+                           "correctly without the file.")));
         frame->newBrowser();
         QCOMPARE(m_env->dialogs.messages, (QStringList{expected, expected}));
         QCOMPARE(frame->mdiArea()->subWindowList().size(), 0);
         QVERIFY(!QFile::exists(appFile(QStringLiteral("crush.mdb"))));
     }
 
-    void presentDatabaseIsCompactedAndOneWindowOpens()
-    {
+    void presentDatabaseIsCompactedAndOneWindowOpens() {
         createDatabase();
         LinksDatabase db(appFile(QStringLiteral("Links.mdb")));
-        QVERIFY(db.addLink(QStringLiteral("Library"), QStringLiteral("http://library.example/")).isEmpty());
+        QVERIFY(db.addLink(QStringLiteral("Library"), QStringLiteral("http://library.example/"))
+                    .isEmpty());
         QVERIFY(db.appendVisit(QStringLiteral("http://a.example/")).isEmpty());
         auto frame = makeFrame();
         frame->load();
@@ -75,12 +79,12 @@ private slots:
         QVERIFY(m_env->dialogs.messages.isEmpty());
         QCOMPARE(windowKinds(*frame), QStringList{QStringLiteral("ZD")});
         QVERIFY(!QFile::exists(appFile(QStringLiteral("crush.mdb"))));
-        QCOMPARE(db.listInKeyOrder(LinksDatabase::Table::Links).value, QStringList{QStringLiteral("Library")});
+        QCOMPARE(db.listInKeyOrder(LinksDatabase::Table::Links).value,
+                 QStringList{QStringLiteral("Library")});
         QCOMPARE(db.count(LinksDatabase::Table::Visited).value, 1);
     }
 
-    void databaseNameMatchesWithoutRegardToCase()
-    {
+    void databaseNameMatchesWithoutRegardToCase() {
         QVERIFY(LinksDatabase::createEmpty(appFile(QStringLiteral("links.mdb"))).isEmpty());
         auto frame = makeFrame();
         frame->load();
@@ -88,8 +92,7 @@ private slots:
         QCOMPARE(frame->mdiArea()->subWindowList().size(), 1);
     }
 
-    void layoutFollowsWorkAreaHeight_data()
-    {
+    void layoutFollowsWorkAreaHeight_data() {
         QTest::addColumn<int>("pixels");
         QTest::addColumn<QString>("kind");
         QTest::newRow("479") << 479 << "ZD2";
@@ -100,8 +103,7 @@ private slots:
         QTest::newRow("1024") << 1024 << "ZD3";
     }
 
-    void layoutFollowsWorkAreaHeight()
-    {
+    void layoutFollowsWorkAreaHeight() {
         QFETCH(int, pixels);
         QFETCH(QString, kind);
         createDatabase();
@@ -109,12 +111,13 @@ private slots:
         frame->load();
         frame->newBrowser();
         QCOMPARE(windowKinds(*frame), (QStringList{kind, kind}));
-        QCOMPARE(QLatin1String(LayoutProfile::of(LayoutProfile::forWorkAreaHeight(pixels * 15)).name), kind);
+        QCOMPARE(
+            QLatin1String(LayoutProfile::of(LayoutProfile::forWorkAreaHeight(pixels * 15)).name),
+            kind);
     }
 
     // The caption and icon come from the values found before the first start clears them.
-    void captionAndIconBeforeFirstStart()
-    {
+    void captionAndIconBeforeFirstStart() {
         createDatabase();
         QPixmap picture(16, 16);
         picture.fill(Qt::red);
@@ -130,8 +133,7 @@ private slots:
         QCOMPARE(m_env->settings->read(kInstall, kFirstStartDone), QStringLiteral("1"));
     }
 
-    void emptyOrUnloadableIconAndCaption()
-    {
+    void emptyOrUnloadableIconAndCaption() {
         createDatabase();
         SettingsKeys::runFirstStartIfNeeded(*m_env->settings);
         auto frame = makeFrame();
@@ -149,8 +151,7 @@ private slots:
         QVERIFY(!second->windowIcon().isNull());
     }
 
-    void closingDeletesOnlyTheLockFiles()
-    {
+    void closingDeletesOnlyTheLockFiles() {
         createDatabase();
         const QStringList locks{QStringLiteral("links.ldb"), QStringLiteral("CRUSH.ldb")};
         const QStringList kept{QStringLiteral("Links.mdb"), QStringLiteral("Links.mdb-journal"),

@@ -22,8 +22,7 @@ class TestNavigationPolicy : public QObject {
 
     QString databaseFile() const { return m_env->appPath() + QStringLiteral("/Links.mdb"); }
 
-    BrowserWindow* open(ProfileKind kind = ProfileKind::ZD)
-    {
+    BrowserWindow* open(ProfileKind kind = ProfileKind::ZD) {
         BrowserContext c;
         c.applicationDirectory = m_env->appPath();
         c.settings = m_env->settings.get();
@@ -34,48 +33,41 @@ class TestNavigationPolicy : public QObject {
         fake(window)->calls.clear();
         return window;
     }
-    static FakeWebComponent* fake(BrowserWindow* window)
-    {
+    static FakeWebComponent* fake(BrowserWindow* window) {
         return static_cast<FakeWebComponent*>(window->webComponent());
     }
-    static QComboBox* addressBox(BrowserWindow* window)
-    {
+    static QComboBox* addressBox(BrowserWindow* window) {
         return window->findChild<QComboBox*>(QStringLiteral("cboAddress"));
     }
-    static QStringList historyItems(BrowserWindow* window)
-    {
+    static QStringList historyItems(BrowserWindow* window) {
         QStringList items;
-        for (int i = 0; i < addressBox(window)->count(); ++i) items << addressBox(window)->itemText(i);
+        for (int i = 0; i < addressBox(window)->count(); ++i)
+            items << addressBox(window)->itemText(i);
         return items;
     }
-    void setPolicy(const QString& disney, const QString& restriction, const QStringList& domains)
-    {
+    void setPolicy(const QString& disney, const QString& restriction, const QStringList& domains) {
         m_env->settings->write(kDisney, kOnly, disney);
         m_env->settings->write(kRestriction, kAllowed, restriction);
         LinksDatabase db(databaseFile());
         for (const QString& domain : domains) QVERIFY(db.addDomain(domain).isEmpty());
     }
-    static void enter(BrowserWindow* window, const QString& text)
-    {
+    static void enter(BrowserWindow* window, const QString& text) {
         addressBox(window)->setEditText(text);
         QTest::keyClick(addressBox(window)->lineEdit(), Qt::Key_Return);
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         m_env = std::make_unique<TestEnvironment>();
         QVERIFY(LinksDatabase::createEmpty(databaseFile()).isEmpty());
     }
-    void cleanup()
-    {
+    void cleanup() {
         m_host.reset();
         m_env.reset();
     }
 
     // One completed navigation, the window's first, under each policy and layout.
-    void decisionTable_data()
-    {
+    void decisionTable_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("disney");
         QTest::addColumn<QString>("restriction");
@@ -96,36 +88,47 @@ private slots:
         for (int kind : {int(ProfileKind::ZD2), int(ProfileKind::ZD), int(ProfileKind::ZD3)}) {
             const bool zd = kind == int(ProfileKind::ZD);
             const QByteArray p = LayoutProfile::of(ProfileKind(kind)).name;
-            QTest::newRow(p + " family, domain in url") << kind << "1" << "" << QStringList{} << familyHome
-                                                        << true << allowedFamilyDomain;
-            QTest::newRow(p + " family, capital Disney") << kind << "1" << "" << QStringList{} << familyCapital
-                                                         << zd << (zd ? allowedAfterHide : refused);
-            QTest::newRow(p + " family, other site") << kind << "1" << "" << QStringList{} << other << false
-                                                     << refused;
+            QTest::newRow(p + " family, domain in url")
+                << kind << "1"
+                << "" << QStringList{} << familyHome << true << allowedFamilyDomain;
+            QTest::newRow(p + " family, capital Disney")
+                << kind << "1"
+                << "" << QStringList{} << familyCapital << zd << (zd ? allowedAfterHide : refused);
+            QTest::newRow(p + " family, other site")
+                << kind << "1"
+                << "" << QStringList{} << other << false << refused;
             QTest::newRow(p + " family wins over restriction")
-                << kind << "1" << "Yes" << QStringList{"other.example"} << other << false
+                << kind << "1"
+                << "Yes" << QStringList{"other.example"} << other << false
                 << QStringList{"hide", "hide", "hide", "Stop", "GoBack"};
-            QTest::newRow(p + " restricted, allowed") << kind << "0" << "Yes" << QStringList{"kids.example"}
-                                                      << "http://kids.example/a" << true << allowedRestricted;
-            QTest::newRow(p + " restricted, other") << kind << "0" << "Yes" << QStringList{"kids.example"}
-                                                    << other << false << refusedRestricted;
+            QTest::newRow(p + " restricted, allowed")
+                << kind << "0"
+                << "Yes" << QStringList{"kids.example"} << "http://kids.example/a" << true
+                << allowedRestricted;
+            QTest::newRow(p + " restricted, other")
+                << kind << "0"
+                << "Yes" << QStringList{"kids.example"} << other << false << refusedRestricted;
             QTest::newRow(p + " restricted, entry in capitals")
-                << kind << "" << "Yes" << QStringList{"KIDS.example"} << "http://kids.example/" << zd
+                << kind << ""
+                << "Yes" << QStringList{"KIDS.example"} << "http://kids.example/" << zd
                 << (zd ? allowedRestricted : refusedRestricted);
-            QTest::newRow(p + " restricted, entry in path") << kind << "" << "Yes" << QStringList{"/lessons/"}
-                                                            << "http://any.example/lessons/1" << true
-                                                            << allowedRestricted;
-            QTest::newRow(p + " restricted, no domains") << kind << "" << "Yes" << QStringList{} << other
-                                                         << false << refusedRestricted;
-            QTest::newRow(p + " lower-case yes is off") << kind << "" << "yes" << QStringList{} << other
-                                                        << true << QStringList{"show"};
-            QTest::newRow(p + " no policy") << kind << "0" << "No" << QStringList{} << other << true
-                                            << QStringList{"show"};
+            QTest::newRow(p + " restricted, entry in path")
+                << kind << ""
+                << "Yes" << QStringList{"/lessons/"} << "http://any.example/lessons/1" << true
+                << allowedRestricted;
+            QTest::newRow(p + " restricted, no domains")
+                << kind << ""
+                << "Yes" << QStringList{} << other << false << refusedRestricted;
+            QTest::newRow(p + " lower-case yes is off")
+                << kind << ""
+                << "yes" << QStringList{} << other << true << QStringList{"show"};
+            QTest::newRow(p + " no policy")
+                << kind << "0"
+                << "No" << QStringList{} << other << true << QStringList{"show"};
         }
     }
 
-    void decisionTable()
-    {
+    void decisionTable() {
         QFETCH(int, kind);
         QFETCH(QString, disney);
         QFETCH(QString, restriction);
@@ -151,8 +154,7 @@ private slots:
         QVERIFY(m_env->dialogs.messages.isEmpty());
     }
 
-    void familySiteDomainLeavesAddressBoxAlone()
-    {
+    void familySiteDomainLeavesAddressBoxAlone() {
         setPolicy("1", "", {});
         BrowserWindow* window = open();
         addressBox(window)->setEditText(QStringLiteral("typed"));
@@ -164,8 +166,7 @@ private slots:
     }
 
     // Only a window's first navigation is hidden before the verdict under the restriction.
-    void laterNavigationsStayShownUntilJudged()
-    {
+    void laterNavigationsStayShownUntilJudged() {
         setPolicy("", "Yes", {"kids.example"});
         BrowserWindow* window = open();
         fake(window)->completeNavigation(QStringLiteral("http://kids.example/1"));
@@ -175,10 +176,10 @@ private slots:
         QVERIFY(window->policy().dontDoIt());
     }
 
-    void onlyTheFirstThousandDomainsCount()
-    {
+    void onlyTheFirstThousandDomainsCount() {
         QStringList domains;
-        for (int i = 0; i < 1001; ++i) domains << QStringLiteral("site%1.example").arg(i, 4, 10, QLatin1Char('0'));
+        for (int i = 0; i < 1001; ++i)
+            domains << QStringLiteral("site%1.example").arg(i, 4, 10, QLatin1Char('0'));
         setPolicy("", "Yes", domains);
         BrowserWindow* window = open();
         QCOMPARE(window->policy().allowedDomains().size(), 1000);
@@ -188,8 +189,7 @@ private slots:
         QVERIFY(!window->policy().ok());
     }
 
-    void unavailableDatabaseGivesOneMessagePerNavigation()
-    {
+    void unavailableDatabaseGivesOneMessagePerNavigation() {
         BrowserWindow* window = open();
         QVERIFY(QFile::remove(databaseFile()));
         fake(window)->completeNavigation(QStringLiteral("http://a.example/"));
@@ -201,21 +201,20 @@ private slots:
         QVERIFY(!QFile::exists(databaseFile()));
     }
 
-    void popUpCheck_data()
-    {
+    void popUpCheck_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QSize>("openerSize");
         QTest::addColumn<bool>("kept");
         QTest::newRow("ZD after set-up") << int(ProfileKind::ZD) << QSize(797, 458) << true;
-        QTest::newRow("ZD after a toolbar toggle") << int(ProfileKind::ZD) << QSize(797, 459) << false;
+        QTest::newRow("ZD after a toolbar toggle")
+            << int(ProfileKind::ZD) << QSize(797, 459) << false;
         QTest::newRow("ZD2 after set-up") << int(ProfileKind::ZD2) << QSize(638, 339) << true;
         QTest::newRow("ZD2 other height") << int(ProfileKind::ZD2) << QSize(638, 340) << false;
         QTest::newRow("ZD3 after set-up") << int(ProfileKind::ZD3) << QSize(1021, 625) << true;
         QTest::newRow("ZD3 check width") << int(ProfileKind::ZD3) << QSize(1024, 640) << true;
     }
 
-    void popUpCheck()
-    {
+    void popUpCheck() {
         QFETCH(int, kind);
         QFETCH(QSize, openerSize);
         QFETCH(bool, kept);
@@ -232,8 +231,7 @@ private slots:
         QVERIFY(m_env->dialogs.messages.isEmpty());
     }
 
-    void addressHistory()
-    {
+    void addressHistory() {
         BrowserWindow* window = open();
         for (const char* url : {"http://a.example/", "http://b.example/", "http://a.example/"}) {
             fake(window)->completeNavigation(QString::fromLatin1(url));
@@ -247,18 +245,17 @@ private slots:
         QVERIFY(fake(window)->calls.filter(QStringLiteral("Navigate")).isEmpty());
     }
 
-    void enterNavigatesToExactlyTheText()
-    {
+    void enterNavigatesToExactlyTheText() {
         BrowserWindow* window = open();
         enter(window, QString());
         QCOMPARE(fake(window)->calls, QStringList{});
         enter(window, QStringLiteral(" www.School.example/a b "));
-        QCOMPARE(fake(window)->calls, QStringList{QStringLiteral("Navigate  www.School.example/a b ")});
+        QCOMPARE(fake(window)->calls,
+                 QStringList{QStringLiteral("Navigate  www.School.example/a b ")});
         QCOMPARE(window->policy().clickUrl(), QStringLiteral(" www.School.example/a b "));
     }
 
-    void historyPickNavigates()
-    {
+    void historyPickNavigates() {
         BrowserWindow* window = open();
         fake(window)->completeNavigation(QStringLiteral("http://a.example/"));
         fake(window)->completeNavigation(QStringLiteral("http://b.example/"));
@@ -267,16 +264,17 @@ private slots:
         QCOMPARE(fake(window)->calls, QStringList{QStringLiteral("Navigate http://b.example/")});
     }
 
-    void chooseUnderRestrictionGoesBackAtOnce_data()
-    {
+    void chooseUnderRestrictionGoesBackAtOnce_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("calls");
-        QTest::newRow("allowed") << "http://kids.example/x" << QStringList{"hide", "Navigate http://kids.example/x", "show"};
-        QTest::newRow("refused") << "http://other.example/" << QStringList{"hide", "Navigate http://other.example/", "Stop", "GoBack"};
+        QTest::newRow("allowed") << "http://kids.example/x"
+                                 << QStringList{"hide", "Navigate http://kids.example/x", "show"};
+        QTest::newRow("refused") << "http://other.example/"
+                                 << QStringList{"hide", "Navigate http://other.example/", "Stop",
+                                                "GoBack"};
     }
 
-    void chooseUnderRestrictionGoesBackAtOnce()
-    {
+    void chooseUnderRestrictionGoesBackAtOnce() {
         QFETCH(QString, text);
         QFETCH(QStringList, calls);
         setPolicy("", "Yes", {"kids.example"});
@@ -285,19 +283,18 @@ private slots:
         QCOMPARE(fake(window)->calls, calls);
     }
 
-    void familySiteChoiceIsShownAndNavigated()
-    {
+    void familySiteChoiceIsShownAndNavigated() {
         setPolicy("1", "", {});
         BrowserWindow* window = open();
         enter(window, QStringLiteral("http://www.disney.com/"));
-        QCOMPARE(fake(window)->calls, (QStringList{"hide", "show", "Navigate http://www.disney.com/"}));
+        QCOMPARE(fake(window)->calls,
+                 (QStringList{"hide", "show", "Navigate http://www.disney.com/"}));
         fake(window)->calls.clear();
         enter(window, QStringLiteral("http://other.example/"));
         QCOMPARE(fake(window)->calls, (QStringList{"hide", "Navigate http://other.example/"}));
     }
 
-    void focusWidensTheAddressBoxOverTheQuickLinks_data()
-    {
+    void focusWidensTheAddressBoxOverTheQuickLinks_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("focused");
         QTest::addColumn<int>("normal");
@@ -306,8 +303,7 @@ private slots:
         QTest::newRow("ZD3") << int(ProfileKind::ZD3) << 632 << 360;
     }
 
-    void focusWidensTheAddressBoxOverTheQuickLinks()
-    {
+    void focusWidensTheAddressBoxOverTheQuickLinks() {
         QFETCH(int, kind);
         QFETCH(int, focused);
         QFETCH(int, normal);
@@ -326,8 +322,7 @@ private slots:
         QVERIFY(!quickLinks->isHidden());
     }
 
-    void doubleClickSelectsToTheEnd()
-    {
+    void doubleClickSelectsToTheEnd() {
         BrowserWindow* window = open();
         QLineEdit* edit = addressBox(window)->lineEdit();
         edit->setText(QStringLiteral("http://school.example/page"));

@@ -21,13 +21,15 @@ namespace {
 constexpr int kTimeout = 20000;
 const QString kAttempt = QStringLiteral(" RESTRICTION ATTEMPT");
 
-QString page(const QString& body) { return QStringLiteral("<!DOCTYPE html><html><body>") + body + QStringLiteral("</body></html>"); }
+QString page(const QString& body) {
+    return QStringLiteral("<!DOCTYPE html><html><body>") + body + QStringLiteral("</body></html>");
+}
 
 // A link that covers the whole page, so a click anywhere follows it.
-QString fullPageLink(const QString& href, const QString& target = {})
-{
-    return page(QStringLiteral("<a id='l' href='%1' %2 style='display:block;position:fixed;inset:0'>go</a>")
-                    .arg(href, target.isEmpty() ? QString() : QStringLiteral("target='%1'").arg(target)));
+QString fullPageLink(const QString& href, const QString& target = {}) {
+    return page(
+        QStringLiteral("<a id='l' href='%1' %2 style='display:block;position:fixed;inset:0'>go</a>")
+            .arg(href, target.isEmpty() ? QString() : QStringLiteral("target='%1'").arg(target)));
 }
 
 }  // namespace
@@ -44,8 +46,7 @@ class TestPolicyEngine : public QObject {
     QString db() const { return m_env->appPath() + QStringLiteral("/Links.mdb"); }
     QString url(const QString& path) const { return m_server->url(path); }
 
-    BrowserWindow* open(const QString& homePath, ProfileKind kind = ProfileKind::ZD)
-    {
+    BrowserWindow* open(const QString& homePath, ProfileKind kind = ProfileKind::ZD) {
         m_env->settings->write(kHome, kFirstKey, url(homePath));
         if (!m_host) {
             BrowserContext c;
@@ -57,63 +58,57 @@ class TestPolicyEngine : public QObject {
         }
         return m_host->openBrowserWindow(kind);
     }
-    void restrictTo(const QStringList& domains)
-    {
+    void restrictTo(const QStringList& domains) {
         m_env->settings->write(kRestriction, kAllowed, QStringLiteral("Yes"));
         for (const QString& d : domains) QVERIFY(LinksDatabase(db()).addDomain(d).isEmpty());
     }
-    static QtWebComponent* web(BrowserWindow* window) { return static_cast<QtWebComponent*>(window->webComponent()); }
-    static QWidget* renderWidget(BrowserWindow* window)
-    {
+    static QtWebComponent* web(BrowserWindow* window) {
+        return static_cast<QtWebComponent*>(window->webComponent());
+    }
+    static QWidget* renderWidget(BrowserWindow* window) {
         auto* view = static_cast<QWebEngineView*>(web(window)->widget());
         return view->focusProxy() ? view->focusProxy() : view;
     }
     // Waits until the page's link exists, i.e. the page has rendered.
-    static void waitForLink(BrowserWindow* window)
-    {
+    static void waitForLink(BrowserWindow* window) {
         QTRY_VERIFY_WITH_TIMEOUT(!window->webComponent()->Busy(), kTimeout);
         // Answers may arrive after this function returns: they must not write to its stack.
         auto found = std::make_shared<bool>(false);
-        QTRY_VERIFY_WITH_TIMEOUT(
-            (web(window)->page()->runJavaScript(QStringLiteral("document.getElementById('l') !== null"),
-                                                [found](const QVariant& v) { *found = v.toBool(); }),
-             *found),
-            kTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT((web(window)->page()->runJavaScript(
+                                      QStringLiteral("document.getElementById('l') !== null"),
+                                      [found](const QVariant& v) { *found = v.toBool(); }),
+                                  *found),
+                                 kTimeout);
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_profile = QtWebComponent::createProfile(QString(), this);
-    }
-    void init()
-    {
+    void initTestCase() { m_profile = QtWebComponent::createProfile(QString(), this); }
+    void init() {
         m_server = std::make_unique<LocalHttpServer>();
         QVERIFY(m_server->isListening());
         m_env = std::make_unique<TestEnvironment>();
         QVERIFY(LinksDatabase::createEmpty(db()).isEmpty());
     }
-    void cleanup()
-    {
+    void cleanup() {
         m_host.reset();
         m_env.reset();
         m_server.reset();
     }
 
-    void unrestrictedPageIsShownAndLogged()
-    {
+    void unrestrictedPageIsShownAndLogged() {
         m_server->setPage(QStringLiteral("/a.html"), page(QStringLiteral("a")));
         BrowserWindow* window = open(QStringLiteral("/a.html"));
-        QTRY_COMPARE_WITH_TIMEOUT(visitRows(db()), QStringList{url(QStringLiteral("/a.html"))}, kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(visitRows(db()), QStringList{url(QStringLiteral("/a.html"))},
+                                  kTimeout);
         QVERIFY(window->webComponent()->isShown());
         QCOMPARE(window->windowTitle(), url(QStringLiteral("/a.html")));
         QVERIFY(m_env->dialogs.messages.isEmpty());
     }
 
-    void refusedPageIsHiddenLoggedAndLeft()
-    {
+    void refusedPageIsHiddenLoggedAndLeft() {
         restrictTo({QStringLiteral("/allowed/")});
-        m_server->setPage(QStringLiteral("/allowed/a.html"), fullPageLink(QStringLiteral("/other/b.html")));
+        m_server->setPage(QStringLiteral("/allowed/a.html"),
+                          fullPageLink(QStringLiteral("/other/b.html")));
         m_server->setPage(QStringLiteral("/other/b.html"), page(QStringLiteral("b")));
         BrowserWindow* window = open(QStringLiteral("/allowed/a.html"));
         const QString a = url(QStringLiteral("/allowed/a.html"));
@@ -130,20 +125,18 @@ private slots:
         QVERIFY(m_env->dialogs.messages.isEmpty());
     }
 
-    void emptyDomainListRefusesTheStartPage()
-    {
+    void emptyDomainListRefusesTheStartPage() {
         restrictTo({});
         m_server->setPage(QStringLiteral("/start.html"), page(QStringLiteral("start")));
         BrowserWindow* window = open(QStringLiteral("/start.html"));
-        QTRY_COMPARE_WITH_TIMEOUT(visitRows(db()), QStringList{url(QStringLiteral("/start.html")) + kAttempt},
-                                  kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            visitRows(db()), QStringList{url(QStringLiteral("/start.html")) + kAttempt}, kTimeout);
         QTest::qWait(300);
         QVERIFY(!window->webComponent()->isShown());
         QVERIFY(web(window)->page()->isAudioMuted());
     }
 
-    void familySiteMode_data()
-    {
+    void familySiteMode_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("allowed");
@@ -153,53 +146,52 @@ private slots:
         QTest::newRow("ZD, other") << int(ProfileKind::ZD) << "/school/index.html" << false;
     }
 
-    void familySiteMode()
-    {
+    void familySiteMode() {
         QFETCH(int, kind);
         QFETCH(QString, path);
         QFETCH(bool, allowed);
         m_env->settings->write(kDisney, kOnly, QStringLiteral("1"));
         m_server->setPage(path, page(QStringLiteral("family")));
         BrowserWindow* window = open(path, ProfileKind(kind));
-        QTRY_COMPARE_WITH_TIMEOUT(visitRows(db()), QStringList{url(path) + (allowed ? QString() : kAttempt)},
-                                  kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            visitRows(db()), QStringList{url(path) + (allowed ? QString() : kAttempt)}, kTimeout);
         QCOMPARE(window->webComponent()->isShown(), allowed);
     }
 
     // One row for the page and one for its frame, both with the page's address.
-    void pageWithAFrame()
-    {
+    void pageWithAFrame() {
         m_server->setPage(QStringLiteral("/inner.html"), page(QStringLiteral("inner")));
-        m_server->setPage(QStringLiteral("/outer.html"), page(QStringLiteral("<iframe src='/inner.html'></iframe>")));
+        m_server->setPage(QStringLiteral("/outer.html"),
+                          page(QStringLiteral("<iframe src='/inner.html'></iframe>")));
         BrowserWindow* window = open(QStringLiteral("/outer.html"));
         const QString outer = url(QStringLiteral("/outer.html"));
         QTRY_COMPARE_WITH_TIMEOUT(visitRows(db()), (QStringList{outer, outer}), kTimeout);
-        QTRY_VERIFY_WITH_TIMEOUT(m_server->requested.contains(QStringLiteral("/inner.html")), kTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(m_server->requested.contains(QStringLiteral("/inner.html")),
+                                 kTimeout);
         QVERIFY(window->webComponent()->isShown());
     }
 
-    void frameFromAnotherSiteRefusesThePage()
-    {
+    void frameFromAnotherSiteRefusesThePage() {
         restrictTo({QStringLiteral("/allowed/")});
         m_server->setPage(QStringLiteral("/other/ad.html"), page(QStringLiteral("ad")));
-        m_server->setPage(QStringLiteral("/allowed/outer.html"), page(QStringLiteral("<iframe src='/other/ad.html'></iframe>")));
+        m_server->setPage(QStringLiteral("/allowed/outer.html"),
+                          page(QStringLiteral("<iframe src='/other/ad.html'></iframe>")));
         BrowserWindow* window = open(QStringLiteral("/allowed/outer.html"));
         const QString outer = url(QStringLiteral("/allowed/outer.html"));
-        QTRY_COMPARE_WITH_TIMEOUT(visitRows(db()), (QStringList{outer, url(QStringLiteral("/other/ad.html")) + kAttempt}),
-                                  kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            visitRows(db()), (QStringList{outer, url(QStringLiteral("/other/ad.html")) + kAttempt}),
+            kTimeout);
         QVERIFY(!window->webComponent()->isShown());
     }
 
-    void popUpKeptOrClosed_data()
-    {
+    void popUpKeptOrClosed_data() {
         QTest::addColumn<int>("openerHeight");
         QTest::addColumn<bool>("kept");
         QTest::newRow("opener as set up") << 458 << true;
         QTest::newRow("opener after a toolbar toggle") << 459 << false;
     }
 
-    void popUpKeptOrClosed()
-    {
+    void popUpKeptOrClosed() {
         QFETCH(int, openerHeight);
         QFETCH(bool, kept);
         m_server->setPage(QStringLiteral("/opener.html"), page(QStringLiteral("opener")));
@@ -207,7 +199,8 @@ private slots:
         BrowserWindow* opener = open(QStringLiteral("/opener.html"));
         QTRY_COMPARE_WITH_TIMEOUT(visitRows(db()).size(), 1, kTimeout);
         opener->webComponent()->widget()->resize(797, openerHeight);
-        web(opener)->page()->runJavaScript(QStringLiteral("window.open('/popup.html', 'p', 'width=200,height=200')"));
+        web(opener)->page()->runJavaScript(
+            QStringLiteral("window.open('/popup.html', 'p', 'width=200,height=200')"));
         QTRY_COMPARE_WITH_TIMEOUT(m_host->windows.size(), 2, kTimeout);
         if (kept) {
             const QString popup = url(QStringLiteral("/popup.html"));
@@ -222,10 +215,10 @@ private slots:
         QVERIFY(m_env->dialogs.messages.isEmpty());
     }
 
-    void blankTargetLinkIsJudgedInTheNewWindow()
-    {
+    void blankTargetLinkIsJudgedInTheNewWindow() {
         restrictTo({QStringLiteral("/allowed/")});
-        m_server->setPage(QStringLiteral("/allowed/links.html"), fullPageLink(QStringLiteral("/other/x.html"), QStringLiteral("_blank")));
+        m_server->setPage(QStringLiteral("/allowed/links.html"),
+                          fullPageLink(QStringLiteral("/other/x.html"), QStringLiteral("_blank")));
         m_server->setPage(QStringLiteral("/other/x.html"), page(QStringLiteral("x")));
         BrowserWindow* opener = open(QStringLiteral("/allowed/links.html"));
         waitForLink(opener);
@@ -236,18 +229,18 @@ private slots:
         QVERIFY(!m_host->windows.last()->webComponent()->isShown());
     }
 
-    void contextMenuNewWindowIsJudgedInTheNewWindow()
-    {
+    void contextMenuNewWindowIsJudgedInTheNewWindow() {
         restrictTo({QStringLiteral("/allowed/")});
-        m_server->setPage(QStringLiteral("/allowed/links.html"), fullPageLink(QStringLiteral("/other/y.html")));
+        m_server->setPage(QStringLiteral("/allowed/links.html"),
+                          fullPageLink(QStringLiteral("/other/y.html")));
         m_server->setPage(QStringLiteral("/other/y.html"), page(QStringLiteral("y")));
         BrowserWindow* opener = open(QStringLiteral("/allowed/links.html"));
         waitForLink(opener);
         auto* view = static_cast<QWebEngineView*>(web(opener)->widget());
         QTest::mouseClick(renderWidget(opener), Qt::RightButton, {}, QPoint(40, 40));
-        QTRY_VERIFY_WITH_TIMEOUT(view->lastContextMenuRequest() &&
-                                     view->lastContextMenuRequest()->linkUrl().isValid(),
-                                 kTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            view->lastContextMenuRequest() && view->lastContextMenuRequest()->linkUrl().isValid(),
+            kTimeout);
         // The engine's menu offers no developer tools and no saving.
         QTRY_VERIFY_WITH_TIMEOUT(view->findChild<QMenu*>(), kTimeout);
         const QList<QAction*> offered = view->findChild<QMenu*>()->actions();
@@ -257,19 +250,20 @@ private slots:
 
         web(opener)->page()->triggerAction(QWebEnginePage::OpenLinkInNewWindow);
         QTRY_COMPARE_WITH_TIMEOUT(m_host->windows.size(), 2, kTimeout);
-        QTRY_VERIFY_WITH_TIMEOUT(visitRows(db()).contains(url(QStringLiteral("/other/y.html")) + kAttempt), kTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            visitRows(db()).contains(url(QStringLiteral("/other/y.html")) + kAttempt), kTimeout);
         QVERIFY(!m_host->windows.last()->webComponent()->isShown());
     }
 
-    void pageInitiatedDownloadIsRefused()
-    {
+    void pageInitiatedDownloadIsRefused() {
         m_server->setPage(QStringLiteral("/a.html"), page(QStringLiteral("a")));
         m_server->setResponse(QStringLiteral("/file.bin"),
                               {"0123456789", "application/octet-stream",
                                "Content-Disposition: attachment; filename=\"file.bin\"\r\n"});
         BrowserWindow* window = open(QStringLiteral("/a.html"));
         QTRY_COMPARE_WITH_TIMEOUT(visitRows(db()).size(), 1, kTimeout);
-        QWebEngineDownloadRequest::DownloadState state = QWebEngineDownloadRequest::DownloadRequested;
+        QWebEngineDownloadRequest::DownloadState state =
+            QWebEngineDownloadRequest::DownloadRequested;
         bool asked = false;
         connect(m_profile, &QWebEngineProfile::downloadRequested, this,
                 [&](QWebEngineDownloadRequest* download) {

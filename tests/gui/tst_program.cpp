@@ -14,15 +14,13 @@ class TestProgram : public QObject {
     Q_OBJECT
 
 private slots:
-    void terminationSignalClosesLikeTheUser_data()
-    {
+    void terminationSignalClosesLikeTheUser_data() {
         QTest::addColumn<int>("signalNumber");
         QTest::newRow("SIGTERM") << int(SIGTERM);
         QTest::newRow("SIGINT") << int(SIGINT);
     }
 
-    void terminationSignalClosesLikeTheUser()
-    {
+    void terminationSignalClosesLikeTheUser() {
         QFETCH(int, signalNumber);
         QTemporaryDir appDir;
         QTemporaryDir home;

@@ -19,8 +19,7 @@ class TestWebEngine : public QObject {
     QTemporaryDir m_pages;
     QWebEngineProfile* m_profile = nullptr;
 
-    QString writePage(const QString& name, const QString& body)
-    {
+    QString writePage(const QString& name, const QString& body) {
         const QString path = m_pages.path() + QLatin1Char('/') + name;
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly)) return {};
@@ -32,9 +31,9 @@ class TestWebEngine : public QObject {
 private slots:
     void initTestCase() { m_profile = QtWebComponent::createProfile(QString(), this); }
 
-    void componentRaisesNavigationEvents()
-    {
-        const QString page = writePage(QStringLiteral("first.html"), QStringLiteral("<p>first</p>"));
+    void componentRaisesNavigationEvents() {
+        const QString page =
+            writePage(QStringLiteral("first.html"), QStringLiteral("<p>first</p>"));
         QWidget parent;
         QtWebComponent web(m_profile, &parent);
         QSignalSpy before(&web, &WebComponent::BeforeNavigate2);
@@ -50,8 +49,7 @@ private slots:
         QCOMPARE(web.widget()->objectName(), QStringLiteral("WebBrowser1"));
     }
 
-    void hiddenComponentIsSilent()
-    {
+    void hiddenComponentIsSilent() {
         QWidget parent;
         QtWebComponent web(m_profile, &parent);
         web.hide();
@@ -62,9 +60,9 @@ private slots:
         QVERIFY(web.isShown());
     }
 
-    void windowOpensAtItsStartPage()
-    {
-        const QString page = writePage(QStringLiteral("start.html"), QStringLiteral("<p>start</p>"));
+    void windowOpensAtItsStartPage() {
+        const QString page =
+            writePage(QStringLiteral("start.html"), QStringLiteral("<p>start</p>"));
         TestEnvironment env;
         QVERIFY(LinksDatabase::createEmpty(env.appPath() + QStringLiteral("/Links.mdb")).isEmpty());
         env.settings->write(SettingsKeys::kHome, SettingsKeys::kFirstKey, page);

@@ -14,49 +14,58 @@ class TestSettingsStore : public QObject {
     std::unique_ptr<SettingsStore> m_store;
 
     void reopen() { m_store = std::make_unique<SettingsStore>(m_file); }
-    QString fileText() const
-    {
+    QString fileText() const {
         QFile file(m_file);
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 
 private slots:
-    void init()
-    {
-        m_file = m_dir.path() + QStringLiteral("/%1/Zelvo/Browser.ini").arg(QTest::currentTestFunction());
+    void init() {
+        m_file = m_dir.path() +
+                 QStringLiteral("/%1/Zelvo/Browser.ini").arg(QTest::currentTestFunction());
         QFile::remove(m_file);
         reopen();
     }
 
-    void defaultFileFollowsXdgConfigHome()
-    {
+    void defaultFileFollowsXdgConfigHome() {
         qputenv("XDG_CONFIG_HOME", "/tmp/zelvo-config");
-        QCOMPARE(SettingsStore::defaultFile(), QStringLiteral("/tmp/zelvo-config/Zelvo/Browser.ini"));
+        QCOMPARE(SettingsStore::defaultFile(),
+                 QStringLiteral("/tmp/zelvo-config/Zelvo/Browser.ini"));
         qunsetenv("XDG_CONFIG_HOME");
-        QVERIFY(SettingsStore::defaultFile().endsWith(QStringLiteral("/.config/Zelvo/Browser.ini")));
+        QVERIFY(
+            SettingsStore::defaultFile().endsWith(QStringLiteral("/.config/Zelvo/Browser.ini")));
     }
 
-    void freshStoreReadsEmpty()
-    {
+    void freshStoreReadsEmpty() {
         QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey), QString());
         QCOMPARE(m_store->read(QStringLiteral("NoSuchSection"), QStringLiteral("x")), QString());
         QVERIFY(!QFile::exists(m_file));
     }
 
-    void namesMatchWithoutRegardToCase_data()
-    {
+    void namesMatchWithoutRegardToCase_data() {
         QTest::addColumn<QString>("writeSection");
         QTest::addColumn<QString>("writeKey");
         QTest::addColumn<QString>("readSection");
         QTest::addColumn<QString>("readKey");
-        QTest::newRow("Toolname/ToolName") << "Toolname" << "3" << "ToolName" << "3";
-        QTest::newRow("ToolFilename/ToolFileName") << "ToolFilename" << "0" << "ToolFileName" << "0";
-        QTest::newRow("EMail/Email") << "EMail" << "Selection" << "Email" << "Selection";
-        QTest::newRow("key case") << "Disney" << "only" << "DISNEY" << "Only";
+        QTest::newRow("Toolname/ToolName") << "Toolname"
+                                           << "3"
+                                           << "ToolName"
+                                           << "3";
+        QTest::newRow("ToolFilename/ToolFileName") << "ToolFilename"
+                                                   << "0"
+                                                   << "ToolFileName"
+                                                   << "0";
+        QTest::newRow("EMail/Email") << "EMail"
+                                     << "Selection"
+                                     << "Email"
+                                     << "Selection";
+        QTest::newRow("key case") << "Disney"
+                                  << "only"
+                                  << "DISNEY"
+                                  << "Only";
     }
 
-    void namesMatchWithoutRegardToCase()
-    {
+    void namesMatchWithoutRegardToCase() {
         QFETCH(QString, writeSection);
         QFETCH(QString, writeKey);
         QFETCH(QString, readSection);
@@ -71,20 +80,20 @@ private slots:
         QCOMPARE(fileText().count(QStringLiteral("value")), 1);
     }
 
-    void handWrittenFileIsReadInAnySpelling()
-    {
+    void handWrittenFileIsReadInAnySpelling() {
         QDir().mkpath(QFileInfo(m_file).path());
         QFile file(m_file);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[toolname]\n0=Calculator\n[HOME]\n1=http://example.org/\n");
         file.close();
         reopen();
-        QCOMPARE(m_store->read(SettingsKeys::kToolName, QStringLiteral("0")), QStringLiteral("Calculator"));
-        QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey), QStringLiteral("http://example.org/"));
+        QCOMPARE(m_store->read(SettingsKeys::kToolName, QStringLiteral("0")),
+                 QStringLiteral("Calculator"));
+        QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey),
+                 QStringLiteral("http://example.org/"));
     }
 
-    void valuesSurviveRestartUnchanged_data()
-    {
+    void valuesSurviveRestartUnchanged_data() {
         QTest::addColumn<QString>("value");
         QTest::newRow("line breaks") << QStringLiteral("First line\nSecond line\r\nThird  line\n");
         QTest::newRow("ini syntax") << QStringLiteral("a, b; c = [d] \"e\" \\f @g #h");
@@ -93,30 +102,28 @@ private slots:
         QTest::newRow("non-ASCII") << QStringLiteral("Kindergarten Zürich – \u00e9t\u00e9");
     }
 
-    void valuesSurviveRestartUnchanged()
-    {
+    void valuesSurviveRestartUnchanged() {
         QFETCH(QString, value);
         QVERIFY(m_store->write(SettingsKeys::kDisclaimer, SettingsKeys::kFirstKey, value));
         reopen();
         QCOMPARE(m_store->read(SettingsKeys::kDisclaimer, SettingsKeys::kFirstKey), value);
     }
 
-    void writeReachesTheDiskBeforeReturning()
-    {
-        m_store->write(SettingsKeys::kHome, SettingsKeys::kFirstKey, QStringLiteral("http://kids.example/"));
+    void writeReachesTheDiskBeforeReturning() {
+        m_store->write(SettingsKeys::kHome, SettingsKeys::kFirstKey,
+                       QStringLiteral("http://kids.example/"));
         QVERIFY(fileText().contains(QStringLiteral("http://kids.example/")));
     }
 
-    void firstStartWritesSlotsZeroToHundredOnce()
-    {
+    void firstStartWritesSlotsZeroToHundredOnce() {
         m_store->write(SettingsKeys::kToolName, QStringLiteral("101"), QStringLiteral("kept"));
         m_store->write(SettingsKeys::kToolName, QStringLiteral("100"), QStringLiteral("cleared"));
         m_store->write(SettingsKeys::kHome, SettingsKeys::kFirstKey, QStringLiteral("http://old/"));
         QVERIFY(SettingsKeys::runFirstStartIfNeeded(*m_store));
 
         QSettings raw(m_file, QSettings::IniFormat);
-        for (const char* section : {SettingsKeys::kToolName, SettingsKeys::kToolImage,
-                                    SettingsKeys::kToolFileName}) {
+        for (const char* section :
+             {SettingsKeys::kToolName, SettingsKeys::kToolImage, SettingsKeys::kToolFileName}) {
             raw.beginGroup(QLatin1String(section));
             QStringList keys = raw.childKeys();
             keys.removeAll(QStringLiteral("101"));
@@ -127,19 +134,21 @@ private slots:
             }
             raw.endGroup();
         }
-        QCOMPARE(m_store->read(SettingsKeys::kToolName, QStringLiteral("101")), QStringLiteral("kept"));
+        QCOMPARE(m_store->read(SettingsKeys::kToolName, QStringLiteral("101")),
+                 QStringLiteral("kept"));
         QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey), QString());
 
         m_store->write(SettingsKeys::kHome, SettingsKeys::kFirstKey, QStringLiteral("http://new/"));
         reopen();
         QVERIFY(!SettingsKeys::runFirstStartIfNeeded(*m_store));
-        QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey), QStringLiteral("http://new/"));
+        QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey),
+                 QStringLiteral("http://new/"));
     }
 
-    void firstStartAndReinitialiseWriteTheSameKeysInOrder()
-    {
+    void firstStartAndReinitialiseWriteTheSameKeysInOrder() {
         const auto first = SettingsKeys::firstStartEntries();
-        const auto reset = SettingsKeys::reinitialiseEntries(QStringLiteral("file:///problem.html"));
+        const auto reset =
+            SettingsKeys::reinitialiseEntries(QStringLiteral("file:///problem.html"));
         QCOMPARE(first.size(), size_t(1 + 9 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 303 + 1));
         QCOMPARE(reset.size(), first.size());
         for (size_t i = 0; i < first.size(); ++i) {
@@ -155,15 +164,16 @@ private slots:
         QCOMPARE(first.back().section, QStringLiteral("Version"));
     }
 
-    void reinitialiseKeepsButtonCountAndMarker()
-    {
+    void reinitialiseKeepsButtonCountAndMarker() {
         SettingsKeys::runFirstStartIfNeeded(*m_store);
         m_store->write(SettingsKeys::kButtonCount, SettingsKeys::kAmount, QStringLiteral("19"));
         m_store->write(SettingsKeys::kCompanyInfo, QStringLiteral("9"), QStringLiteral("www"));
         SettingsKeys::reinitialise(*m_store, QStringLiteral("file:///problem.html"));
-        QCOMPARE(m_store->read(SettingsKeys::kButtonCount, SettingsKeys::kAmount), QStringLiteral("19"));
+        QCOMPARE(m_store->read(SettingsKeys::kButtonCount, SettingsKeys::kAmount),
+                 QStringLiteral("19"));
         QCOMPARE(m_store->read(SettingsKeys::kCompanyInfo, QStringLiteral("9")), QString());
-        QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey), QStringLiteral("file:///problem.html"));
+        QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey),
+                 QStringLiteral("file:///problem.html"));
         QVERIFY(!SettingsKeys::runFirstStartIfNeeded(*m_store));
     }
 };

@@ -8,7 +8,7 @@
 // A temporary application directory, holding an empty links database unless the file
 // name given is empty.
 class DatabaseFixture {
-  public:
+public:
     explicit DatabaseFixture(const QString& fileName = QStringLiteral("Links.mdb"),
                              const QString& directoryPrefix = QStringLiteral("zelvo-db"));
 
@@ -19,7 +19,7 @@ class DatabaseFixture {
     // Every name in the directory, hidden ones included.
     QStringList entries() const;
 
-  private:
+private:
     QTemporaryDir m_dir;
     QString m_fileName;
     bool m_valid = false;

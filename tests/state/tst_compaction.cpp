@@ -74,7 +74,7 @@ QByteArray filledDatabaseBytes() {
 // Makes a directory refuse new entries for as long as the object lives. The permission
 // bits do not stop the superuser, who is stopped by the immutable flag instead.
 class UnwritableDirectory {
-  public:
+public:
     explicit UnwritableDirectory(QString path) : m_path(std::move(path)) {
         QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
                                           QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
@@ -94,7 +94,7 @@ class UnwritableDirectory {
         return true;
     }
 
-  private:
+private:
     void setImmutable(bool on) const {
         const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_DIRECTORY);
         if (fd < 0) return;
@@ -114,7 +114,7 @@ class UnwritableDirectory {
 class CompactionTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void init();
     void cleanup();
 

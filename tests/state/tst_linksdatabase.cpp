@@ -39,7 +39,7 @@ bool insertTexts(const QString& file, Table table, const QStringList& texts) {
 class LinksDatabaseTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void init();
     void cleanup();
 

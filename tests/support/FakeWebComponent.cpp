@@ -1,53 +1,53 @@
 #include "FakeWebComponent.h"
 
-FakeWebComponent::FakeWebComponent(QWidget* parent) : m_widget(new QWidget(parent))
-{
+FakeWebComponent::FakeWebComponent(QWidget* parent) : m_widget(new QWidget(parent)) {
     m_widget->setObjectName(QStringLiteral("WebBrowser1"));
     instances().append(this);
 }
 
-FakeWebComponent::~FakeWebComponent()
-{
+FakeWebComponent::~FakeWebComponent() {
     instances().removeAll(this);
     delete m_widget;
 }
 
-void FakeWebComponent::Navigate(const QString& address)
-{
+void FakeWebComponent::Navigate(const QString& address) {
     calls << QStringLiteral("Navigate ") + address;
 }
 
-void FakeWebComponent::GoBack() { calls << QStringLiteral("GoBack"); }
-void FakeWebComponent::GoForward() { calls << QStringLiteral("GoForward"); }
-void FakeWebComponent::Refresh() { calls << QStringLiteral("Refresh"); }
-void FakeWebComponent::Stop() { calls << QStringLiteral("Stop"); }
+void FakeWebComponent::GoBack() {
+    calls << QStringLiteral("GoBack");
+}
+void FakeWebComponent::GoForward() {
+    calls << QStringLiteral("GoForward");
+}
+void FakeWebComponent::Refresh() {
+    calls << QStringLiteral("Refresh");
+}
+void FakeWebComponent::Stop() {
+    calls << QStringLiteral("Stop");
+}
 
-void FakeWebComponent::show()
-{
+void FakeWebComponent::show() {
     calls << QStringLiteral("show");
     m_widget->show();
 }
 
-void FakeWebComponent::hide()
-{
+void FakeWebComponent::hide() {
     calls << QStringLiteral("hide");
     m_widget->hide();
 }
 
-void FakeWebComponent::completeNavigation(const QString& url)
-{
+void FakeWebComponent::completeNavigation(const QString& url) {
     emit BeforeNavigate2(url);
     location = url;
     emit NavigateComplete2(url);
 }
 
-WebComponentFactory FakeWebComponent::factory()
-{
+WebComponentFactory FakeWebComponent::factory() {
     return [](QWidget* parent) { return std::make_unique<FakeWebComponent>(parent); };
 }
 
-QList<FakeWebComponent*>& FakeWebComponent::instances()
-{
+QList<FakeWebComponent*>& FakeWebComponent::instances() {
     static QList<FakeWebComponent*> all;
     return all;
 }

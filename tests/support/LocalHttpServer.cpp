@@ -2,8 +2,7 @@
 
 #include <QTcpSocket>
 
-LocalHttpServer::LocalHttpServer()
-{
+LocalHttpServer::LocalHttpServer() {
     listen(QHostAddress::LocalHost, 0);
     connect(this, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket* socket = nextPendingConnection()) {
@@ -13,13 +12,11 @@ LocalHttpServer::LocalHttpServer()
     });
 }
 
-QString LocalHttpServer::url(const QString& path) const
-{
+QString LocalHttpServer::url(const QString& path) const {
     return QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path);
 }
 
-void LocalHttpServer::serve(QTcpSocket* socket)
-{
+void LocalHttpServer::serve(QTcpSocket* socket) {
     const QByteArray request = socket->peek(socket->bytesAvailable());
     if (!request.contains("\r\n\r\n")) return;
     socket->readAll();
@@ -29,7 +26,8 @@ void LocalHttpServer::serve(QTcpSocket* socket)
 
     const auto route = m_routes.constFind(path);
     const bool found = route != m_routes.constEnd();
-    const Response response = found ? *route : Response{"<html><body>not found</body></html>", "text/html", {}};
+    const Response response =
+        found ? *route : Response{"<html><body>not found</body></html>", "text/html", {}};
     QByteArray reply = found ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 404 Not Found\r\n";
     reply += "Content-Type: " + response.contentType + "\r\n";
     reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";

@@ -17,8 +17,7 @@ public:
 
     LocalHttpServer();
 
-    void setPage(const QString& path, const QString& html)
-    {
+    void setPage(const QString& path, const QString& html) {
         m_routes[path] = {html.toUtf8(), "text/html; charset=utf-8", {}};
     }
     void setResponse(const QString& path, const Response& response) { m_routes[path] = response; }

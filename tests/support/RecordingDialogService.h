@@ -9,31 +9,26 @@
 // A prompt with no queued answer is answered as cancelled.
 class RecordingDialogService : public DialogService {
 public:
-    void message(QWidget*, const QString& text, const QString& title = {}) override
-    {
+    void message(QWidget*, const QString& text, const QString& title = {}) override {
         messages << text;
         titles << title;
     }
-    Answer question(QWidget*, const QString& text, const QString& = {}) override
-    {
+    Answer question(QWidget*, const QString& text, const QString& = {}) override {
         questions << text;
         return answers.isEmpty() ? Answer::No : answers.dequeue();
     }
     std::optional<QString> inputText(QWidget*, const QString& prompt, const QString& = {},
-                                     const QString& = {}) override
-    {
+                                     const QString& = {}) override {
         prompts << prompt;
         if (inputs.isEmpty()) return std::nullopt;
         return inputs.dequeue();
     }
-    QString openFileName(QWidget*, const QString&, const QString& filter) override
-    {
+    QString openFileName(QWidget*, const QString&, const QString& filter) override {
         filters << filter;
         return files.isEmpty() ? QString() : files.dequeue();
     }
     QString saveFileName(QWidget*, const QString&, const QString& filter,
-                         const QString& = {}) override
-    {
+                         const QString& = {}) override {
         filters << filter;
         return files.isEmpty() ? QString() : files.dequeue();
     }

@@ -8,17 +8,14 @@
 // A window host without a frame: each window stands alone, as tests need no MDI area.
 class TestHost : public WindowHost {
 public:
-    explicit TestHost(BrowserContext context) : m_context(std::move(context))
-    {
+    explicit TestHost(BrowserContext context) : m_context(std::move(context)) {
         m_context.host = this;
     }
-    ~TestHost() override
-    {
+    ~TestHost() override {
         for (const QPointer<BrowserWindow>& window : windows) delete window;
     }
 
-    BrowserWindow* openBrowserWindow(ProfileKind kind) override
-    {
+    BrowserWindow* openBrowserWindow(ProfileKind kind) override {
         auto* window = new BrowserWindow(kind, m_context);
         windows.append(window);
         window->setUp();

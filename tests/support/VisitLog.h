@@ -6,8 +6,7 @@
 #include <QUuid>
 
 // The visit log's rows in the order they were written, read straight from the file.
-inline QStringList visitRows(const QString& databaseFile)
-{
+inline QStringList visitRows(const QString& databaseFile) {
     QStringList rows;
     const QString name = QUuid::createUuid().toString();
     {
