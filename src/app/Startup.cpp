@@ -6,6 +6,7 @@
 #include "app/FrameWindow.h"
 #include "app/SplashWindow.h"
 #include "platform/QtDialogService.h"
+#include "platform/QtProcessLauncher.h"
 #include "platform/QtWebComponent.h"
 #include "platform/UnixSignalWatcher.h"
 #include "state/SettingsStore.h"
@@ -26,6 +27,7 @@ long long splashPause() {
 int run(QApplication& application) {
     SettingsStore settings;
     QtDialogService dialogs;
+    QtProcessLauncher launcher;
     QWebEngineProfile* profile =
         QtWebComponent::createProfile(QStringLiteral("Zelvo"), &application);
 
@@ -33,6 +35,7 @@ int run(QApplication& application) {
     context.applicationDirectory = QCoreApplication::applicationDirPath();
     context.settings = &settings;
     context.dialogs = &dialogs;
+    context.launcher = &launcher;
     context.webComponents = QtWebComponent::factory(profile);
 
     FrameWindow frame(context);

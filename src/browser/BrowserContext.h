@@ -7,6 +7,7 @@
 
 class BrowserWindow;
 class DialogService;
+class ProcessLauncher;
 class SettingsStore;
 
 // Where browser windows live: the frame places each new window and runs its set-up.
@@ -22,6 +23,7 @@ struct BrowserContext {
     QString applicationDirectory;
     SettingsStore* settings = nullptr;
     DialogService* dialogs = nullptr;
+    ProcessLauncher* launcher = nullptr;
     WebComponentFactory webComponents;
     WindowHost* host = nullptr;
 };

@@ -5,18 +5,27 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QStatusBar>
-#include <QTimer>
+#include <QPrinter>
+#include <QToolButton>
 
+#include "browser/CustomToolbar.h"
+#include "browser/StatusArea.h"
 #include "platform/DialogService.h"
 #include "platform/SystemDirectories.h"
 #include "state/FixedAddresses.h"
+#include "state/LinksDatabase.h"
 #include "state/SettingsKeys.h"
 #include "state/SettingsStore.h"
 
 namespace {
 
 constexpr int kBoxHeight = 21;
+
+const QString kPopUpRefused = QStringLiteral(
+    "The web page has tried to utilize a Java Script Pop-Up window.  Due to a security breach, at "
+    "this time Zelvo Browser will not allow Java Pop Ups.");
+const QString kPrintDisabled = QStringLiteral("The Print command is currently disabled.");
+const QString kQuickLinksCaption = QStringLiteral("Quick Links");
 
 // The client area holds its controls at fixed positions; its preferred size is the layout's.
 class ClientArea : public QWidget {
@@ -27,16 +36,18 @@ public:
 private:
     QSize m_size;
 };
-constexpr int kBusyAnimationIntervalMs = 100;
 
-const QString kPopUpRefused = QStringLiteral(
-    "The web page has tried to utilize a Java Script Pop-Up window.  Due to a security breach, at "
-    "this time Zelvo Browser will not allow Java Pop Ups.");
+bool isFocusOutToOwnPopup(QEvent* event) {
+    return static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason;
+}
 
 }  // namespace
 
 BrowserWindow::BrowserWindow(ProfileKind kind, const BrowserContext& context, QWidget* parent)
-    : QMainWindow(parent), m_profile(LayoutProfile::of(kind)), m_context(context) {
+    : QMainWindow(parent),
+      m_profile(LayoutProfile::of(kind)),
+      m_context(context),
+      m_toolbars(m_profile) {
     setObjectName(QString::fromLatin1(m_profile.name));
     setAttribute(Qt::WA_DeleteOnClose);
     createControls();
@@ -64,40 +75,68 @@ void BrowserWindow::createControls() {
             [this](const QString& url) { m_policy->navigateComplete(url); });
     m_web->setNewWindowHandler([this] { return newWindow2(); });
 
-    const auto boxGeometry = [this](LayoutProfile::Span span) {
-        return QRect(span.left, m_profile.boxTop, span.width, kBoxHeight);
-    };
-    m_address = new QComboBox(m_client);
-    m_address->setObjectName(QStringLiteral("cboAddress"));
-    m_address->setEditable(true);
-    m_address->setInsertPolicy(QComboBox::NoInsert);
-    m_address->setGeometry(boxGeometry(m_profile.address));
-    m_address->lineEdit()->installEventFilter(this);
-    connect(m_address, &QComboBox::activated, this, [this] { choose(); });
+    m_navigation = std::make_unique<NavigationToolbar>(m_profile, m_client);
+    connectNavigationButtons();
+    QComboBox* address = m_navigation->addressBox();
+    address->lineEdit()->installEventFilter(this);
+    connect(address, &QComboBox::activated, this, [this] { choose(); });
+    QComboBox* quickLinks = m_navigation->quickLinks();
+    quickLinks->lineEdit()->installEventFilter(this);
+    connect(quickLinks, &QComboBox::activated, this, &BrowserWindow::chooseQuickLink);
 
-    m_quickLinks = new QComboBox(m_client);
-    m_quickLinks->setObjectName(QStringLiteral("Combo1"));
-    m_quickLinks->setGeometry(boxGeometry(m_profile.quickLinks));
+    m_custom = new CustomToolbar(m_profile, m_client, *m_context.settings, *m_web,
+                                 *m_context.launcher);
+    m_status = new StatusArea(m_profile, m_client, [this] { return m_web->Busy(); });
 
     m_windowsDirectory = new QLineEdit(m_client);
     m_windowsDirectory->setObjectName(QStringLiteral("WINDIR"));
     m_windowsDirectory->hide();
+}
 
-    m_statusBar = new QStatusBar(m_client);
-    m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
-    m_statusBar->setSizeGripEnabled(false);
-    m_statusBar->setGeometry(0, m_profile.toolbars.heightNoneStatus, m_profile.clientSize.width(),
-                             m_profile.toolbars.statusBarStep);
+void BrowserWindow::connectNavigationButtons() {
+    const auto onClick = [this](NavigationToolbar::Button which, auto command) {
+        connect(m_navigation->button(which), &QToolButton::clicked, this, command);
+    };
+    onClick(NavigationToolbar::Back, [this] { m_web->GoBack(); });
+    onClick(NavigationToolbar::Forward, [this] { m_web->GoForward(); });
+    onClick(NavigationToolbar::Home, [this] { m_web->Navigate(m_startingAddress); });
+    onClick(NavigationToolbar::Execute, [this] { execute(); });
+    onClick(NavigationToolbar::Print, [this] { print(); });
+    onClick(NavigationToolbar::Stop, [this] { stop(); });
+    onClick(NavigationToolbar::Refresh, [this] { m_web->Refresh(); });
+}
 
-    m_busyAnimation = new QTimer(this);
-    m_busyAnimation->setObjectName(QStringLiteral("Timer2"));
-    m_busyAnimation->setInterval(kBusyAnimationIntervalMs);
+QAction* BrowserWindow::addCommand(QMenu* menu, const QString& objectName, const QString& caption,
+                                   void (BrowserWindow::*command)()) {
+    QAction* action = menu->addAction(caption, this, command);
+    action->setObjectName(objectName);
+    return action;
 }
 
 void BrowserWindow::createMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    QAction* newBrowser = file->addAction(tr("&New Browser"), this, &BrowserWindow::newBrowser);
-    newBrowser->setObjectName(QStringLiteral("NewBrowser"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    addCommand(file, QStringLiteral("NewBrowser"), QStringLiteral("&New Browser"),
+               &BrowserWindow::newBrowser);
+    addCommand(file, QStringLiteral("Print"), QStringLiteral("&Print"), &BrowserWindow::print);
+
+    QMenu* bookMarks = menuBar()->addMenu(QStringLiteral("&BookMarks"));
+    addCommand(bookMarks, QStringLiteral("LoadBookMark"), QStringLiteral("&Open Book Mark"),
+               &BrowserWindow::openBookMark);
+    addCommand(bookMarks, QStringLiteral("AddBookMark"), QStringLiteral("&Add Book Mark"),
+               &BrowserWindow::addBookMark);
+
+    QMenu* toolBars = menuBar()->addMenu(QStringLiteral("&ToolBars"));
+    toolBars->setObjectName(QStringLiteral("Screen"));
+    m_mainItem =
+        addCommand(toolBars, QStringLiteral("Main"), QStringLiteral("&Main"), &BrowserWindow::toggleMain);
+    m_customItem = addCommand(toolBars, QStringLiteral("Custom"), QStringLiteral("&Custom"),
+                              &BrowserWindow::toggleCustom);
+    m_statusBarItem = addCommand(toolBars, QStringLiteral("StatusBar"), QStringLiteral("&StatusBar"),
+                                 &BrowserWindow::toggleStatusBar);
+    for (QAction* item : {m_mainItem, m_customItem, m_statusBarItem}) {
+        item->setCheckable(true);
+        item->setChecked(true);
+    }
 }
 
 void BrowserWindow::setUp() {
@@ -122,7 +161,7 @@ void BrowserWindow::readSettings() {
     m_startingAddress = store.read(kHome, kFirstKey);
     m_policy->setModes(store.read(kDisney, kOnly), restrained);
     m_manualKeys = store.read(kManualBrowsing, kAllowed);
-    m_address->setVisible(m_manualKeys != QLatin1String("1"));
+    m_navigation->addressBox()->setVisible(addressBoxAllowed());
     const QString company = store.read(kCompanyInfo, kFirstKey);
     if (!company.isEmpty()) setWindowTitle(company);
     if (m_startingAddress.isEmpty()) {
@@ -130,18 +169,41 @@ void BrowserWindow::readSettings() {
     }
 }
 
-void BrowserWindow::loadToolBar() {}
+// Typing addresses stays impossible while the administrator forbids it, whatever the
+// toolbar and focus changes do to the address box's neighbours.
+bool BrowserWindow::addressBoxAllowed() const { return m_manualKeys != QLatin1String("1"); }
 
-void BrowserWindow::loadLinkListBox() {}
+void BrowserWindow::loadToolBar() { m_custom->load(); }
+
+void BrowserWindow::loadLinkListBox() {
+    QComboBox* quickLinks = m_navigation->quickLinks();
+    const auto names = LinksDatabase(m_databasePath).listInKeyOrder(LinksDatabase::Table::Links);
+    if (!names.ok()) {
+        showMessage(names.error);
+    } else {
+        quickLinks->addItems(names.value);
+    }
+    quickLinks->setCurrentIndex(-1);
+    quickLinks->setEditText(kQuickLinksCaption);
+}
+
+void BrowserWindow::chooseQuickLink(int index) {
+    const QString name = m_navigation->quickLinks()->itemText(index);
+    if (name.isEmpty()) return;
+    const auto row = LinksDatabase(m_databasePath).lookUp(LinksDatabase::Table::Links, name);
+    if (!row.ok()) {
+        showMessage(row.error);
+        return;
+    }
+    m_web->Navigate(row.value.url);
+}
 
 void BrowserWindow::showWindow() {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->show();
     show();
 }
 
-void BrowserWindow::newBrowser() {
-    m_context.host->openBrowserWindow(m_profile.kind);
-}
+void BrowserWindow::newBrowser() { m_context.host->openBrowserWindow(m_profile.kind); }
 
 // A page asks for a new window: the new window of this layout receives the page, unless this
 // window's component has neither the pop-up check width nor its height.
@@ -168,8 +230,59 @@ void BrowserWindow::closeWindow() {
     }
 }
 
+// Execute works through the address box; with the box hidden there is nothing to execute.
+void BrowserWindow::execute() {
+    QComboBox* address = m_navigation->addressBox();
+    if (address->isHidden()) return;
+    address->setFocus();
+    choose();
+}
+
+void BrowserWindow::stop() {
+    m_status->stopAnimation();
+    m_web->Stop();
+    m_status->resetAnimation();
+}
+
+void BrowserWindow::print() {
+    if (m_web->LocationURL().isEmpty()) {
+        showMessage(kPrintDisabled);
+        return;
+    }
+    auto printer = std::make_shared<QPrinter>();
+    if (m_context.dialogs->choosePrinter(this, *printer)) m_web->Print(printer);
+}
+
+void BrowserWindow::toggleMain() { applyToolbarLayout(m_toolbars.toggleMain()); }
+
+void BrowserWindow::toggleCustom() { applyToolbarLayout(m_toolbars.toggleCustom()); }
+
+void BrowserWindow::toggleStatusBar() {
+    m_toolbars.toggleStatusBar();
+    applyToolbarLayout(false);
+}
+
+void BrowserWindow::applyToolbarLayout(bool focusComponent) {
+    m_mainItem->setChecked(m_toolbars.mainChecked());
+    m_customItem->setChecked(m_toolbars.customChecked());
+    m_statusBarItem->setChecked(m_toolbars.statusBarChecked());
+    m_navigation->setVisible(m_toolbars.navigationVisible());
+    m_navigation->addressBox()->setVisible(m_toolbars.navigationVisible() && addressBoxAllowed());
+    m_custom->setRowTop(m_toolbars.customTop());
+    m_custom->setRowVisible(m_toolbars.customVisible());
+    m_status->setVisible(m_toolbars.statusBarVisible());
+    m_web->widget()->setGeometry(0, m_toolbars.componentTop(),
+                                 m_profile.componentAfterSetUp.width(),
+                                 m_toolbars.componentHeight());
+    if (focusComponent) m_web->widget()->setFocus();
+}
+
+void BrowserWindow::openBookMark() {}
+
+void BrowserWindow::addBookMark() {}
+
 void BrowserWindow::choose() {
-    const QString text = m_address->currentText();
+    const QString text = m_navigation->addressBox()->currentText();
     if (text.isEmpty() || m_fillingHistory) return;
     if (m_policy->familySiteMode()) {
         m_web->hide();
@@ -190,65 +303,80 @@ void BrowserWindow::choose() {
 }
 
 bool BrowserWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_address->lineEdit()) return QMainWindow::eventFilter(watched, event);
-    switch (event->type()) {
-        case QEvent::KeyPress: {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                choose();
-                return true;
-            }
-            break;
-        }
-        case QEvent::MouseButtonDblClick:
-            // Selects from the caret to the end of the box, as Shift+End does.
-            m_address->lineEdit()->end(true);
-            return true;
-        case QEvent::FocusIn:
-            setAddressFocused(true);
-            break;
-        case QEvent::FocusOut:
-            // The box's own history list takes the focus while it is open.
-            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-                setAddressFocused(false);
-            }
-            break;
-        default:
-            break;
-    }
+    if (watched == m_navigation->addressBox()->lineEdit() && eventOnAddressBox(event)) return true;
+    if (watched == m_navigation->quickLinks()->lineEdit() && eventOnQuickLinks(event)) return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
-void BrowserWindow::setAddressFocused(bool focused) {
-    if (focused) m_quickLinks->hide();
-    m_address->resize(focused ? m_profile.addressFocusedWidth : m_profile.address.width,
-                      kBoxHeight);
-    if (!focused) m_quickLinks->show();
+bool BrowserWindow::eventOnAddressBox(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+            choose();
+            return true;
+        }
+        case QEvent::MouseButtonDblClick:
+            // Selects from the caret to the end of the box, as Shift+End does.
+            m_navigation->addressBox()->lineEdit()->end(true);
+            return true;
+        case QEvent::FocusIn:
+            setAddressFocused(true);
+            return false;
+        case QEvent::FocusOut:
+            if (!isFocusOutToOwnPopup(event)) setAddressFocused(false);
+            return false;
+        default:
+            return false;
+    }
 }
 
-QString BrowserWindow::addressText() const {
-    return m_address->currentText();
+bool BrowserWindow::eventOnQuickLinks(QEvent* event) {
+    if (event->type() == QEvent::FocusIn) setQuickLinksFocused(true);
+    if (event->type() == QEvent::FocusOut && !isFocusOutToOwnPopup(event)) {
+        setQuickLinksFocused(false);
+    }
+    return false;
 }
+
+void BrowserWindow::setAddressFocused(bool focused) {
+    QComboBox* quickLinks = m_navigation->quickLinks();
+    if (focused) quickLinks->hide();
+    m_navigation->addressBox()->resize(
+        focused ? m_profile.addressFocusedWidth : m_profile.address.width, kBoxHeight);
+    if (!focused) quickLinks->show();
+}
+
+// In the layouts where the quick links widen over the address box while focused.
+void BrowserWindow::setQuickLinksFocused(bool focused) {
+    const LayoutProfile::Span rest = m_profile.quickLinks;
+    const LayoutProfile::Span wide = m_profile.quickLinksFocused;
+    if (wide.left == rest.left && wide.width == rest.width) return;
+    QComboBox* address = m_navigation->addressBox();
+    if (focused) address->hide();
+    const LayoutProfile::Span place = focused ? wide : rest;
+    m_navigation->quickLinks()->setGeometry(place.left, m_profile.boxTop, place.width, kBoxHeight);
+    if (!focused) address->setVisible(addressBoxAllowed());
+}
+
+QString BrowserWindow::addressText() const { return m_navigation->addressBox()->currentText(); }
 
 void BrowserWindow::setAddressText(const QString& text) {
-    m_address->setEditText(text);
+    m_navigation->addressBox()->setEditText(text);
 }
 
-void BrowserWindow::stopBusyAnimation() {
-    m_busyAnimation->stop();
-}
+void BrowserWindow::stopBusyAnimation() { m_status->stopAnimation(); }
 
 void BrowserWindow::recordHistory() {
     const QString location = m_web->LocationURL();
     setWindowTitle(location);
     m_history.record(location);
+    QComboBox* address = m_navigation->addressBox();
     m_fillingHistory = true;
-    m_address->clear();
-    m_address->addItems(m_history.entries());
-    m_address->setCurrentIndex(0);
+    address->clear();
+    address->addItems(m_history.entries());
+    address->setCurrentIndex(0);
     m_fillingHistory = false;
 }
 
-void BrowserWindow::showMessage(const QString& text) {
-    m_context.dialogs->message(this, text);
-}
+void BrowserWindow::showMessage(const QString& text) { m_context.dialogs->message(this, text); }

@@ -1,17 +1,19 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QStringList>
 #include <memory>
 
 #include "browser/AddressHistory.h"
 #include "browser/BrowserContext.h"
 #include "browser/NavigationPolicy.h"
+#include "browser/NavigationToolbar.h"
+#include "browser/ToolbarLayout.h"
 
+class CustomToolbar;
+class QAction;
 class QComboBox;
 class QLineEdit;
-class QStatusBar;
-class QTimer;
+class StatusArea;
 
 // A browser window around the web component, in one of the three layouts.
 class BrowserWindow : public QMainWindow, private NavigationPolicy::Window {
@@ -26,17 +28,22 @@ public:
 
     const LayoutProfile& profile() const { return m_profile; }
     WebComponent* webComponent() const { return m_web.get(); }
+    const NavigationPolicy& policy() const { return *m_policy; }
+    const AddressHistory& addressHistory() const { return m_history; }
+    const ToolbarLayout& toolbarLayout() const { return m_toolbars; }
+    CustomToolbar& customToolbar() const { return *m_custom; }
+    StatusArea& statusArea() const { return *m_status; }
 
     QString startingAddress() const { return m_startingAddress; }
     QString databasePath() const { return m_databasePath; }
-    const NavigationPolicy& policy() const { return *m_policy; }
-    const AddressHistory& addressHistory() const { return m_history; }
 
     // Closes the window, and its place in the frame.
     void closeWindow();
 
     // The address box's choose handling: Enter in the box, or a pick from its history.
     void choose();
+    void loadToolBar();
+    void loadLinkListBox();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,22 +56,39 @@ private:
     void recordHistory() override;
     void showMessage(const QString& text) override;
 
-    WebComponent* newWindow2();
-    void setAddressFocused(bool focused);
-
     void createControls();
+    void connectNavigationButtons();
     void createMenus();
+    QAction* addCommand(QMenu* menu, const QString& objectName, const QString& caption,
+                        void (BrowserWindow::*command)());
     void readSettings();
-    void loadToolBar();
-    void loadLinkListBox();
     void showWindow();
+
+    WebComponent* newWindow2();
     void newBrowser();
+    void execute();
+    void stop();
+    void print();
+    void chooseQuickLink(int index);
+    void openBookMark();
+    void addBookMark();
+    void toggleMain();
+    void toggleCustom();
+    void toggleStatusBar();
+    void applyToolbarLayout(bool focusComponent);
+
+    bool eventOnAddressBox(QEvent* event);
+    bool eventOnQuickLinks(QEvent* event);
+    void setAddressFocused(bool focused);
+    void setQuickLinksFocused(bool focused);
+    bool addressBoxAllowed() const;
 
     const LayoutProfile& m_profile;
     BrowserContext m_context;
     std::unique_ptr<WebComponent> m_web;
     std::unique_ptr<NavigationPolicy> m_policy;
     AddressHistory m_history;
+    ToolbarLayout m_toolbars;
 
     // Window state read once at set-up.
     QString m_startingAddress;
@@ -74,9 +98,11 @@ private:
     QString m_lpbuffer;
 
     QWidget* m_client = nullptr;
-    QComboBox* m_address = nullptr;
-    QComboBox* m_quickLinks = nullptr;
+    std::unique_ptr<NavigationToolbar> m_navigation;
+    CustomToolbar* m_custom = nullptr;
+    StatusArea* m_status = nullptr;
     QLineEdit* m_windowsDirectory = nullptr;
-    QStatusBar* m_statusBar = nullptr;
-    QTimer* m_busyAnimation = nullptr;
+    QAction* m_mainItem = nullptr;
+    QAction* m_customItem = nullptr;
+    QAction* m_statusBarItem = nullptr;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 
@@ -35,6 +36,14 @@ struct LayoutProfile {
     int boxTop;
     Span back, forward, home, address, quickLinks, execute, print, stop, refresh;
     int addressFocusedWidth;
+    Span quickLinksFocused;  // where the quick links go while focused; at rest = no exchange
+
+    // Custom toolbar: `customButtonSlots` buttons, the first `customButtons` in a row from
+    // the left edge, the rest hidden at one spot outside the row.
+    int customButtonSlots;
+    int customRowTop;
+    int customButtonWidth;
+    QPoint customSpareSpot;
 
     // Navigation policy.
     QSize popUpCheck;  // a pop-up stays only while the component has this width or height

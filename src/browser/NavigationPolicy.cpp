@@ -36,6 +36,8 @@ void NavigationPolicy::loadDomains() {
         return;
     }
     m_allowedDomains = domains.value;
+    m_foldedDomains.clear();
+    for (const QString& domain : m_allowedDomains) m_foldedDomains << domain.toUpper();
 }
 
 void NavigationPolicy::beforeNavigate(const QString& url) {
@@ -79,14 +81,15 @@ void NavigationPolicy::navigateComplete(const QString& url) {
 
 void NavigationPolicy::checkDomain() {
     m_ok = false;
-    const bool ignoreCase = m_profile.domainMatchIgnoresCase;
-    // An empty entry ends the list: it would otherwise match every address.
-    for (const QString& domain : m_allowedDomains) {
+    // The address box does not change during the scan: read and fold it once.
+    const QString address = m_window.addressText();
+    const QString haystack = m_profile.domainMatchIgnoresCase ? address.toUpper() : address;
+    const QStringList& domains = m_profile.domainMatchIgnoresCase ? m_foldedDomains : m_allowedDomains;
+    for (const QString& domain : domains) {
+        // An empty entry ends the list: it would otherwise match every address.
         if (domain.isEmpty()) break;
-        m_clickUrl = m_window.addressText();
-        const bool match = ignoreCase ? m_clickUrl.toUpper().contains(domain.toUpper())
-                                      : m_clickUrl.contains(domain);
-        if (match) {
+        m_clickUrl = address;
+        if (haystack.contains(domain)) {
             m_ok = true;
             m_dontDoIt = true;
             m_web.show();

@@ -70,4 +70,5 @@ private:
     bool m_ok = false;
     bool m_dontDoIt = false;
     QStringList m_allowedDomains;
+    QStringList m_foldedDomains;  // upper case, for the layout that ignores case
 };

@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 // Every message box, input box and file dialog of the program goes through this interface,
@@ -22,9 +23,13 @@ public:
                                              const QString& initial = {}) = 0;
     // `filter` is given as "description|pattern;pattern|description|pattern".
     // An empty result means the user cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& directory = {}) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& suggestedName = {}) = 0;
+
+    // The print dialog for `printer`; true when the user chose to print.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
 
     // "desc|*.a;*.b|desc2|*.c" -> "desc (*.a *.b);;desc2 (*.c)"
     static QString toQtFilter(const QString& filter);

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace {
 
@@ -34,9 +35,14 @@ std::optional<QString> QtDialogService::inputText(QWidget* parent, const QString
     return text;
 }
 
-QString QtDialogService::openFileName(QWidget* parent, const QString& title,
-                                      const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, QString(), toQtFilter(filter));
+QString QtDialogService::openFileName(QWidget* parent, const QString& title, const QString& filter,
+                                     const QString& directory) {
+    return QFileDialog::getOpenFileName(parent, title, directory, toQtFilter(filter));
+}
+
+bool QtDialogService::choosePrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QString QtDialogService::saveFileName(QWidget* parent, const QString& title, const QString& filter,

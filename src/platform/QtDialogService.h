@@ -10,7 +10,9 @@ public:
     std::optional<QString> inputText(QWidget* parent, const QString& prompt,
                                      const QString& title = {},
                                      const QString& initial = {}) override;
-    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& directory = {}) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& suggestedName = {}) override;
 };

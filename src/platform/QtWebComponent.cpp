@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPrinter>
 #include <QTimer>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineLoadingInfo>
@@ -110,6 +111,7 @@ QtWebComponent::QtWebComponent(QWebEngineProfile* profile, QWidget* parent)
     m_view->setObjectName(QStringLiteral("WebBrowser1"));
     m_page = new Page(profile, this);
     m_view->setPage(m_page);
+    connect(m_view.data(), &QWebEngineView::printFinished, this, [this] { m_printer.reset(); });
 }
 
 // The view sits among the window's widgets; it goes with the component, so that its page
@@ -156,6 +158,16 @@ bool QtWebComponent::Busy() const {
 }
 QString QtWebComponent::LocationURL() const {
     return m_view->url().toString();
+}
+
+QString QtWebComponent::LocationName() const { return m_view->title(); }
+
+// The engine prints one page at a time, in the background; a request while one runs is
+// dropped rather than queued behind it.
+void QtWebComponent::Print(std::shared_ptr<QPrinter> printer) {
+    if (m_printer) return;
+    m_printer = std::move(printer);
+    m_view->print(m_printer.get());
 }
 
 void QtWebComponent::show() {

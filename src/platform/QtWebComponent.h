@@ -25,6 +25,8 @@ public:
     void Stop() override;
     bool Busy() const override;
     QString LocationURL() const override;
+    QString LocationName() const override;
+    void Print(std::shared_ptr<QPrinter> printer) override;
     void show() override;
     void hide() override;
     bool isShown() const override;
@@ -43,4 +45,5 @@ private:
     QPointer<QWebEngineView> m_view;
     Page* m_page;
     bool m_backPending = false;
+    std::shared_ptr<QPrinter> m_printer;  // the one print under way
 };

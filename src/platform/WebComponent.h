@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+class QPrinter;
 class QWidget;
 
 // The embedded web component as a browser window sees it: navigation commands, the busy
@@ -30,6 +31,10 @@ public:
     virtual void Stop() = 0;
     virtual bool Busy() const = 0;
     virtual QString LocationURL() const = 0;
+    // The current page's title.
+    virtual QString LocationName() const = 0;
+    // Prints the current page; the component keeps the printer until printing has ended.
+    virtual void Print(std::shared_ptr<QPrinter> printer) = 0;
 
     // Hiding keeps the page; a hidden component is also silenced.
     virtual void show() = 0;

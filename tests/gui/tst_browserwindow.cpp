@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -18,11 +19,7 @@ class TestBrowserWindow : public QObject {
     std::unique_ptr<TestHost> m_host;
 
     BrowserContext context() const {
-        BrowserContext c;
-        c.applicationDirectory = m_env->appPath();
-        c.settings = m_env->settings.get();
-        c.dialogs = &m_env->dialogs;
-        c.webComponents = FakeWebComponent::factory();
+        BrowserContext c = m_env->context(FakeWebComponent::factory());
         return c;
     }
     BrowserWindow* open(ProfileKind kind = ProfileKind::ZD) {
@@ -34,7 +31,10 @@ class TestBrowserWindow : public QObject {
     }
 
 private slots:
-    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void init() {
+        m_env = std::make_unique<TestEnvironment>();
+        QVERIFY(LinksDatabase::createEmpty(m_env->appPath() + QStringLiteral("/Links.mdb")).isEmpty());
+    }
     void cleanup() {
         m_host.reset();
         m_env.reset();
@@ -88,29 +88,38 @@ private slots:
         QCOMPARE(open()->windowTitle(), QString());
     }
 
-    // Only an exact "Yes" reads the domain list at set-up; with no database that read fails
-    // with one message naming the file.
+    // Only an exact "Yes" reads the domain list at set-up.
     void restrictionReadsDomainsOnlyForExactYes_data() {
         QTest::addColumn<QString>("restriction");
-        QTest::addColumn<int>("messages");
-        QTest::newRow("Yes") << "Yes" << 1;
-        QTest::newRow("yes") << "yes" << 0;
-        QTest::newRow("No") << "No" << 0;
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("Yes") << "Yes" << true;
+        QTest::newRow("yes") << "yes" << false;
+        QTest::newRow("No") << "No" << false;
     }
 
     void restrictionReadsDomainsOnlyForExactYes() {
         QFETCH(QString, restriction);
-        QFETCH(int, messages);
+        QFETCH(bool, loaded);
+        LinksDatabase(m_env->appPath() + QStringLiteral("/Links.mdb")).addDomain(QStringLiteral("kids.example"));
         m_env->settings->write(kRestriction, kAllowed, restriction);
+        BrowserWindow* window = open();
+        QCOMPARE(window->policy().allowedDomains(),
+                 loaded ? QStringList{QStringLiteral("kids.example")} : QStringList{});
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+    }
+
+    void missingDatabaseIsReportedByEachReader() {
+        QVERIFY(QFile::remove(m_env->appPath() + QStringLiteral("/Links.mdb")));
+        m_env->settings->write(kRestriction, kAllowed, QStringLiteral("Yes"));
         open();
-        QCOMPARE(m_env->dialogs.messages.size(), messages);
-        if (messages)
-            QVERIFY(m_env->dialogs.messages.first().contains(QStringLiteral("Links.mdb")));
+        // The domain list, then the quick links: one message each, naming the file.
+        QCOMPARE(m_env->dialogs.messages.size(), 2);
+        for (const QString& message : m_env->dialogs.messages) {
+            QVERIFY(message.contains(QStringLiteral("Links.mdb")));
+        }
     }
 
     void setUpOrderAndState() {
-        QVERIFY(
-            LinksDatabase::createEmpty(m_env->appPath() + QStringLiteral("/Links.mdb")).isEmpty());
         m_env->settings->write(kRestriction, kAllowed, QStringLiteral("Yes"));
         BrowserWindow* window = open(ProfileKind::ZD2);
         QCOMPARE(window->objectName(), QStringLiteral("ZD2"));

@@ -20,11 +20,7 @@ class TestFrame : public QObject {
     std::unique_ptr<TestEnvironment> m_env;
 
     std::unique_ptr<FrameWindow> makeFrame(int workAreaPixels = 600) {
-        BrowserContext c;
-        c.applicationDirectory = m_env->appPath();
-        c.settings = m_env->settings.get();
-        c.dialogs = &m_env->dialogs;
-        c.webComponents = FakeWebComponent::factory();
+        BrowserContext c = m_env->context(FakeWebComponent::factory());
         auto frame = std::make_unique<FrameWindow>(c);
         frame->setWorkAreaMeasure([workAreaPixels] { return workAreaPixels * 15; });
         return frame;

@@ -23,11 +23,7 @@ class TestNavigationPolicy : public QObject {
     QString databaseFile() const { return m_env->appPath() + QStringLiteral("/Links.mdb"); }
 
     BrowserWindow* open(ProfileKind kind = ProfileKind::ZD) {
-        BrowserContext c;
-        c.applicationDirectory = m_env->appPath();
-        c.settings = m_env->settings.get();
-        c.dialogs = &m_env->dialogs;
-        c.webComponents = FakeWebComponent::factory();
+        BrowserContext c = m_env->context(FakeWebComponent::factory());
         m_host = std::make_unique<TestHost>(c);
         BrowserWindow* window = m_host->openBrowserWindow(kind);
         fake(window)->calls.clear();

@@ -49,11 +49,7 @@ class TestPolicyEngine : public QObject {
     BrowserWindow* open(const QString& homePath, ProfileKind kind = ProfileKind::ZD) {
         m_env->settings->write(kHome, kFirstKey, url(homePath));
         if (!m_host) {
-            BrowserContext c;
-            c.applicationDirectory = m_env->appPath();
-            c.settings = m_env->settings.get();
-            c.dialogs = &m_env->dialogs;
-            c.webComponents = QtWebComponent::factory(m_profile);
+            BrowserContext c = m_env->context(QtWebComponent::factory(m_profile));
             m_host = std::make_unique<TestHost>(c);
         }
         return m_host->openBrowserWindow(kind);

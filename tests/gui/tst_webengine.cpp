@@ -66,11 +66,7 @@ private slots:
         TestEnvironment env;
         QVERIFY(LinksDatabase::createEmpty(env.appPath() + QStringLiteral("/Links.mdb")).isEmpty());
         env.settings->write(SettingsKeys::kHome, SettingsKeys::kFirstKey, page);
-        BrowserContext context;
-        context.applicationDirectory = env.appPath();
-        context.settings = env.settings.get();
-        context.dialogs = &env.dialogs;
-        context.webComponents = QtWebComponent::factory(m_profile);
+        BrowserContext context = env.context(QtWebComponent::factory(m_profile));
         TestHost host(context);
         BrowserWindow* window = host.openBrowserWindow(ProfileKind::ZD);
         QTRY_COMPARE_WITH_TIMEOUT(window->webComponent()->LocationURL(),

@@ -21,6 +21,8 @@ public:
     void Stop() override;
     bool Busy() const override { return busy; }
     QString LocationURL() const override { return location; }
+    QString LocationName() const override { return title; }
+    void Print(std::shared_ptr<QPrinter>) override { calls << QStringLiteral("Print"); }
     void show() override;
     void hide() override;
     bool isShown() const override { return !m_widget->isHidden(); }
@@ -36,6 +38,7 @@ public:
 
     QStringList calls;
     QString location;
+    QString title;
     bool busy = false;
 
 private:

@@ -23,8 +23,10 @@ public:
         if (inputs.isEmpty()) return std::nullopt;
         return inputs.dequeue();
     }
-    QString openFileName(QWidget*, const QString&, const QString& filter) override {
+    QString openFileName(QWidget*, const QString&, const QString& filter,
+                         const QString& directory = {}) override {
         filters << filter;
+        directories << directory;
         return files.isEmpty() ? QString() : files.dequeue();
     }
     QString saveFileName(QWidget*, const QString&, const QString& filter,
@@ -33,7 +35,14 @@ public:
         return files.isEmpty() ? QString() : files.dequeue();
     }
 
-    QStringList messages, titles, questions, prompts, filters;
+    bool choosePrinter(QWidget*, QPrinter&) override {
+        ++printDialogs;
+        return !printAnswers.isEmpty() && printAnswers.dequeue();
+    }
+
+    QStringList messages, titles, questions, prompts, filters, directories;
+    int printDialogs = 0;
+    QQueue<bool> printAnswers;
     QQueue<Answer> answers;
     QQueue<QString> inputs, files;
 };

@@ -1,0 +1,41 @@
+#include "platform/LockKeys.h"
+
+#include <QGuiApplication>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <X11/XKBlib.h>
+
+namespace LockKeys {
+
+namespace {
+
+const char* indicatorName(Key key)
+{
+    switch (key) {
+        case Key::NumLock:
+            return "Num Lock";
+        case Key::CapsLock:
+            return "Caps Lock";
+        case Key::ScrollLock:
+            break;
+    }
+    return "Scroll Lock";
+}
+
+}  // namespace
+
+std::optional<bool> state(Key key)
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    Display* display = x11 ? x11->display() : nullptr;
+    if (!display) return std::nullopt;
+    const Atom indicator = XInternAtom(display, indicatorName(key), True);
+    Bool on = False;
+    if (indicator == None ||
+        !XkbGetNamedIndicator(display, indicator, nullptr, &on, nullptr, nullptr)) {
+        return std::nullopt;
+    }
+    return on == True;
+}
+
+}  // namespace LockKeys

@@ -1,0 +1,3 @@
+#include "platform/ProcessLauncher.h"
+
+ProcessLauncher::~ProcessLauncher() = default;
