@@ -1,6 +1,7 @@
 #include "browser/BrowserWindow.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -8,6 +9,7 @@
 #include <QPrinter>
 #include <QToolButton>
 
+#include "browser/BookmarkFile.h"
 #include "browser/CustomToolbar.h"
 #include "browser/StatusArea.h"
 #include "platform/DialogService.h"
@@ -26,6 +28,9 @@ const QString kPopUpRefused = QStringLiteral(
     "this time Zelvo Browser will not allow Java Pop Ups.");
 const QString kPrintDisabled = QStringLiteral("The Print command is currently disabled.");
 const QString kQuickLinksCaption = QStringLiteral("Quick Links");
+const QString kNothingToBookMark = QStringLiteral("There is no page to add as a book mark.");
+const QString kReplaceBookMark =
+    QStringLiteral("A book mark named \"%1\" already exists.  Do you want to replace it?");
 
 // The client area holds its controls at fixed positions; its preferred size is the layout's.
 class ClientArea : public QWidget {
@@ -78,14 +83,16 @@ void BrowserWindow::createControls() {
     m_navigation = std::make_unique<NavigationToolbar>(m_profile, m_client);
     connectNavigationButtons();
     QComboBox* address = m_navigation->addressBox();
+    // The box takes the focus and the keys for its line edit; the mouse goes to the edit.
+    address->installEventFilter(this);
     address->lineEdit()->installEventFilter(this);
     connect(address, &QComboBox::activated, this, [this] { choose(); });
     QComboBox* quickLinks = m_navigation->quickLinks();
-    quickLinks->lineEdit()->installEventFilter(this);
+    quickLinks->installEventFilter(this);
     connect(quickLinks, &QComboBox::activated, this, &BrowserWindow::chooseQuickLink);
 
-    m_custom = new CustomToolbar(m_profile, m_client, *m_context.settings, *m_web,
-                                 *m_context.launcher);
+    m_custom =
+        new CustomToolbar(m_profile, m_client, *m_context.settings, *m_web, *m_context.launcher);
     m_status = new StatusArea(m_profile, m_client, [this] { return m_web->Busy(); });
 
     m_windowsDirectory = new QLineEdit(m_client);
@@ -127,12 +134,12 @@ void BrowserWindow::createMenus() {
 
     QMenu* toolBars = menuBar()->addMenu(QStringLiteral("&ToolBars"));
     toolBars->setObjectName(QStringLiteral("Screen"));
-    m_mainItem =
-        addCommand(toolBars, QStringLiteral("Main"), QStringLiteral("&Main"), &BrowserWindow::toggleMain);
+    m_mainItem = addCommand(toolBars, QStringLiteral("Main"), QStringLiteral("&Main"),
+                            &BrowserWindow::toggleMain);
     m_customItem = addCommand(toolBars, QStringLiteral("Custom"), QStringLiteral("&Custom"),
                               &BrowserWindow::toggleCustom);
-    m_statusBarItem = addCommand(toolBars, QStringLiteral("StatusBar"), QStringLiteral("&StatusBar"),
-                                 &BrowserWindow::toggleStatusBar);
+    m_statusBarItem = addCommand(toolBars, QStringLiteral("StatusBar"),
+                                 QStringLiteral("&StatusBar"), &BrowserWindow::toggleStatusBar);
     for (QAction* item : {m_mainItem, m_customItem, m_statusBarItem}) {
         item->setCheckable(true);
         item->setChecked(true);
@@ -171,9 +178,13 @@ void BrowserWindow::readSettings() {
 
 // Typing addresses stays impossible while the administrator forbids it, whatever the
 // toolbar and focus changes do to the address box's neighbours.
-bool BrowserWindow::addressBoxAllowed() const { return m_manualKeys != QLatin1String("1"); }
+bool BrowserWindow::addressBoxAllowed() const {
+    return m_manualKeys != QLatin1String("1");
+}
 
-void BrowserWindow::loadToolBar() { m_custom->load(); }
+void BrowserWindow::loadToolBar() {
+    m_custom->load();
+}
 
 void BrowserWindow::loadLinkListBox() {
     QComboBox* quickLinks = m_navigation->quickLinks();
@@ -203,7 +214,9 @@ void BrowserWindow::showWindow() {
     show();
 }
 
-void BrowserWindow::newBrowser() { m_context.host->openBrowserWindow(m_profile.kind); }
+void BrowserWindow::newBrowser() {
+    m_context.host->openBrowserWindow(m_profile.kind);
+}
 
 // A page asks for a new window: the new window of this layout receives the page, unless this
 // window's component has neither the pop-up check width nor its height.
@@ -253,9 +266,13 @@ void BrowserWindow::print() {
     if (m_context.dialogs->choosePrinter(this, *printer)) m_web->Print(printer);
 }
 
-void BrowserWindow::toggleMain() { applyToolbarLayout(m_toolbars.toggleMain()); }
+void BrowserWindow::toggleMain() {
+    applyToolbarLayout(m_toolbars.toggleMain());
+}
 
-void BrowserWindow::toggleCustom() { applyToolbarLayout(m_toolbars.toggleCustom()); }
+void BrowserWindow::toggleCustom() {
+    applyToolbarLayout(m_toolbars.toggleCustom());
+}
 
 void BrowserWindow::toggleStatusBar() {
     m_toolbars.toggleStatusBar();
@@ -277,9 +294,42 @@ void BrowserWindow::applyToolbarLayout(bool focusComponent) {
     if (focusComponent) m_web->widget()->setFocus();
 }
 
-void BrowserWindow::openBookMark() {}
+QString BrowserWindow::favoritesFolder() const {
+    return m_lpbuffer + QStringLiteral("/Favorites");
+}
 
-void BrowserWindow::addBookMark() {}
+void BrowserWindow::openBookMark() {
+    const QString file = m_context.dialogs->openFileName(this, QStringLiteral("Open Book Mark"),
+                                                         QStringLiteral("Book Marks(*.url)|*.url"),
+                                                         favoritesFolder());
+    if (file.isEmpty()) return;
+    const BookmarkFile::ReadResult bookmark = BookmarkFile::read(file);
+    if (!bookmark.ok()) {
+        if (m_profile.bookmarkFailuresReported) showMessage(bookmark.error);
+        return;
+    }
+    m_web->Navigate(bookmark.address);
+}
+
+// Saves the current page in the favourites folder, in the form Open Book Mark reads.
+void BrowserWindow::addBookMark() {
+    const QString address = m_web->LocationURL();
+    if (address.isEmpty()) {
+        showMessage(kNothingToBookMark);
+        return;
+    }
+    const QString title = m_web->LocationName();
+    const QString existing = BookmarkFile::existingFile(favoritesFolder(), title, address);
+    if (!existing.isEmpty() &&
+        m_context.dialogs->question(this,
+                                    kReplaceBookMark.arg(QFileInfo(existing).completeBaseName())) !=
+            DialogService::Answer::Yes) {
+        return;
+    }
+    const BookmarkFile::WriteResult written =
+        BookmarkFile::write(favoritesFolder(), title, address, !existing.isEmpty());
+    if (!written.ok()) showMessage(written.error);
+}
 
 void BrowserWindow::choose() {
     const QString text = m_navigation->addressBox()->currentText();
@@ -303,8 +353,14 @@ void BrowserWindow::choose() {
 }
 
 bool BrowserWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_navigation->addressBox()->lineEdit() && eventOnAddressBox(event)) return true;
-    if (watched == m_navigation->quickLinks()->lineEdit() && eventOnQuickLinks(event)) return true;
+    QComboBox* address = m_navigation->addressBox();
+    if (watched == address->lineEdit() && event->type() == QEvent::MouseButtonDblClick) {
+        // Selects from the caret to the end of the box, as Shift+End does.
+        address->lineEdit()->end(true);
+        return true;
+    }
+    if (watched == address && eventOnAddressBox(event)) return true;
+    if (watched == m_navigation->quickLinks()) eventOnQuickLinks(event);
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -316,10 +372,6 @@ bool BrowserWindow::eventOnAddressBox(QEvent* event) {
             choose();
             return true;
         }
-        case QEvent::MouseButtonDblClick:
-            // Selects from the caret to the end of the box, as Shift+End does.
-            m_navigation->addressBox()->lineEdit()->end(true);
-            return true;
         case QEvent::FocusIn:
             setAddressFocused(true);
             return false;
@@ -331,12 +383,11 @@ bool BrowserWindow::eventOnAddressBox(QEvent* event) {
     }
 }
 
-bool BrowserWindow::eventOnQuickLinks(QEvent* event) {
+void BrowserWindow::eventOnQuickLinks(QEvent* event) {
     if (event->type() == QEvent::FocusIn) setQuickLinksFocused(true);
     if (event->type() == QEvent::FocusOut && !isFocusOutToOwnPopup(event)) {
         setQuickLinksFocused(false);
     }
-    return false;
 }
 
 void BrowserWindow::setAddressFocused(bool focused) {
@@ -359,13 +410,17 @@ void BrowserWindow::setQuickLinksFocused(bool focused) {
     if (!focused) address->setVisible(addressBoxAllowed());
 }
 
-QString BrowserWindow::addressText() const { return m_navigation->addressBox()->currentText(); }
+QString BrowserWindow::addressText() const {
+    return m_navigation->addressBox()->currentText();
+}
 
 void BrowserWindow::setAddressText(const QString& text) {
     m_navigation->addressBox()->setEditText(text);
 }
 
-void BrowserWindow::stopBusyAnimation() { m_status->stopAnimation(); }
+void BrowserWindow::stopBusyAnimation() {
+    m_status->stopAnimation();
+}
 
 void BrowserWindow::recordHistory() {
     const QString location = m_web->LocationURL();
@@ -379,4 +434,6 @@ void BrowserWindow::recordHistory() {
     m_fillingHistory = false;
 }
 
-void BrowserWindow::showMessage(const QString& text) { m_context.dialogs->message(this, text); }
+void BrowserWindow::showMessage(const QString& text) {
+    m_context.dialogs->message(this, text);
+}

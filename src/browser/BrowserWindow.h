@@ -70,6 +70,7 @@ private:
     void stop();
     void print();
     void chooseQuickLink(int index);
+    QString favoritesFolder() const;
     void openBookMark();
     void addBookMark();
     void toggleMain();
@@ -78,7 +79,7 @@ private:
     void applyToolbarLayout(bool focusComponent);
 
     bool eventOnAddressBox(QEvent* event);
-    bool eventOnQuickLinks(QEvent* event);
+    void eventOnQuickLinks(QEvent* event);
     void setAddressFocused(bool focused);
     void setQuickLinksFocused(bool focused);
     bool addressBoxAllowed() const;

@@ -1,7 +1,6 @@
 #include "browser/BusyIndicator.h"
 
-void BusyIndicator::tick()
-{
+void BusyIndicator::tick() {
     m_leftToRightVisible = true;
     if (m_leftToRight < kRightStart) {
         m_leftToRight += kStep;
@@ -16,8 +15,7 @@ void BusyIndicator::tick()
     reset();
 }
 
-void BusyIndicator::reset()
-{
+void BusyIndicator::reset() {
     m_leftToRightVisible = false;
     m_rightToLeftVisible = false;
     m_leftToRight = kLeftStart;

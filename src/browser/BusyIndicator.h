@@ -4,8 +4,8 @@
 // the images' left edges in twips of the panel. One tick is one step of the animation.
 class BusyIndicator {
 public:
-    static constexpr int kLeftStart = -650;    // the left-to-right image, just outside
-    static constexpr int kRightStart = 2250;   // the right-to-left image
+    static constexpr int kLeftStart = -650;   // the left-to-right image, just outside
+    static constexpr int kRightStart = 2250;  // the right-to-left image
     static constexpr int kStep = 75;
 
     void tick();

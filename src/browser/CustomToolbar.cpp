@@ -17,16 +17,14 @@ constexpr int kPictureMargin = 4;
 
 }  // namespace
 
-CustomToolbar::CustomToolbar(const LayoutProfile& profile, QWidget* client,
-                             SettingsStore& settings, WebComponent& web,
-                             ProcessLauncher& launcher)
+CustomToolbar::CustomToolbar(const LayoutProfile& profile, QWidget* client, SettingsStore& settings,
+                             WebComponent& web, ProcessLauncher& launcher)
     : QObject(client),
       m_profile(profile),
       m_settings(settings),
       m_web(web),
       m_launcher(launcher),
-      m_back(new QFrame(client))
-{
+      m_back(new QFrame(client)) {
     m_back->setObjectName(QStringLiteral("CustomToolBarBack"));
     m_back->setFrameShape(QFrame::StyledPanel);
     m_back->setGeometry(0, profile.customRowTop, profile.clientSize.width(), kButtonHeight);
@@ -41,8 +39,8 @@ CustomToolbar::CustomToolbar(const LayoutProfile& profile, QWidget* client,
             button->setGeometry(slot * profile.customButtonWidth, profile.customRowTop,
                                 profile.customButtonWidth, kButtonHeight);
         } else {
-            button->setGeometry(QRect(profile.customSpareSpot,
-                                      QSize(profile.customButtonWidth, kButtonHeight)));
+            button->setGeometry(
+                QRect(profile.customSpareSpot, QSize(profile.customButtonWidth, kButtonHeight)));
             button->hide();
         }
         connect(button, &QToolButton::clicked, this, [this, slot] { click(slot); });
@@ -50,8 +48,7 @@ CustomToolbar::CustomToolbar(const LayoutProfile& profile, QWidget* client,
     }
 }
 
-void CustomToolbar::load()
-{
+void CustomToolbar::load() {
     using namespace SettingsKeys;
     for (int slot = 0;; ++slot) {
         const QString key = QString::number(slot);
@@ -72,10 +69,9 @@ void CustomToolbar::load()
     }
 }
 
-void CustomToolbar::click(int slot)
-{
-    const QString command =
-        m_settings.read(SettingsKeys::kToolFileName, QString::number(slot));
+void CustomToolbar::click(int slot) {
+    const QString command = m_settings.read(SettingsKeys::kToolFileName, QString::number(slot));
+    if (command.isEmpty()) return;
     if (CustomCommand::isWebAddress(command)) {
         m_web.Navigate(command);
     } else {
@@ -83,16 +79,16 @@ void CustomToolbar::click(int slot)
     }
 }
 
-void CustomToolbar::setRowVisible(bool visible)
-{
+void CustomToolbar::setRowVisible(bool visible) {
     m_back->setVisible(visible);
     for (int i = 0; i < m_profile.customButtons; ++i) m_buttons[i]->setVisible(visible);
 }
 
-void CustomToolbar::setRowTop(int top)
-{
+void CustomToolbar::setRowTop(int top) {
     m_back->move(0, top);
     for (int i = 0; i < m_profile.customButtons; ++i) m_buttons[i]->move(m_buttons[i]->x(), top);
 }
 
-bool CustomToolbar::rowVisible() const { return !m_buttons.first()->isHidden(); }
+bool CustomToolbar::rowVisible() const {
+    return !m_buttons.first()->isHidden();
+}

@@ -10,6 +10,7 @@ const LayoutProfile kZD2 = {
     288, {152, 289},
     24, 41, 45, QPoint(72, 336),
     QSize(640, 339), false, false,
+    false,
     2220, true,
 };
 
@@ -20,6 +21,7 @@ const LayoutProfile kZD = {
     409, {168, 409},
     19, 44, 42, QPoint(),
     QSize(800, 458), true, true,
+    true,
     2280, false,
 };
 
@@ -30,6 +32,7 @@ const LayoutProfile kZD3 = {
     632, {536, 265},
     24, 43, 42, QPoint(),
     QSize(1024, 625), false, false,
+    false,
     2280, true,
 };
 // clang-format on

@@ -50,6 +50,9 @@ struct LayoutProfile {
     bool familyTestIgnoresCase;
     bool domainMatchIgnoresCase;
 
+    // An unreadable bookmark file is reported, or ignored.
+    bool bookmarkFailuresReported;
+
     // Busy indicator.
     int busyPanelWidthTwips;
     bool busyTimerOnAtSetUp;

@@ -11,8 +11,7 @@ namespace {
 constexpr int kSize = 24;
 const QColor kInk(0x2b, 0x4f, 0x81);
 
-QPainterPath arrow(bool pointsLeft)
-{
+QPainterPath arrow(bool pointsLeft) {
     QPainterPath path;
     const qreal tip = pointsLeft ? 3 : 21;
     const qreal base = 12;
@@ -28,8 +27,7 @@ QPainterPath arrow(bool pointsLeft)
     return path;
 }
 
-void draw(QPainter& p, Picture picture)
-{
+void draw(QPainter& p, Picture picture) {
     p.setPen(QPen(kInk.darker(130), 1.2));
     switch (picture) {
         case Picture::Back:
@@ -73,9 +71,9 @@ void draw(QPainter& p, Picture picture)
             break;
         case Picture::Stop: {
             QPolygonF octagon;
-            for (const QPointF& corner : {QPointF(8, 2), QPointF(16, 2), QPointF(22, 8),
-                                          QPointF(22, 16), QPointF(16, 22), QPointF(8, 22),
-                                          QPointF(2, 16), QPointF(2, 8)}) {
+            for (const QPointF& corner :
+                 {QPointF(8, 2), QPointF(16, 2), QPointF(22, 8), QPointF(22, 16), QPointF(16, 22),
+                  QPointF(8, 22), QPointF(2, 16), QPointF(2, 8)}) {
                 octagon << corner;
             }
             p.setBrush(QColor(0xd0, 0x30, 0x2a));
@@ -104,8 +102,7 @@ void draw(QPainter& p, Picture picture)
 
 }  // namespace
 
-QIcon icon(Picture picture)
-{
+QIcon icon(Picture picture) {
     QPixmap pixmap(kSize, kSize);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);

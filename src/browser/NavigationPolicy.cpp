@@ -84,7 +84,8 @@ void NavigationPolicy::checkDomain() {
     // The address box does not change during the scan: read and fold it once.
     const QString address = m_window.addressText();
     const QString haystack = m_profile.domainMatchIgnoresCase ? address.toUpper() : address;
-    const QStringList& domains = m_profile.domainMatchIgnoresCase ? m_foldedDomains : m_allowedDomains;
+    const QStringList& domains =
+        m_profile.domainMatchIgnoresCase ? m_foldedDomains : m_allowedDomains;
     for (const QString& domain : domains) {
         // An empty entry ends the list: it would otherwise match every address.
         if (domain.isEmpty()) break;

@@ -19,8 +19,7 @@ constexpr int kAnimationMs = 100;
 constexpr int kPanelRefreshMs = 250;
 constexpr QSize kImageSize(43, 12);
 
-QLabel* addPanel(QStatusBar* bar, const QString& objectName, const QString& toolTip)
-{
+QLabel* addPanel(QStatusBar* bar, const QString& objectName, const QString& toolTip) {
     auto* panel = new QLabel(bar);
     panel->setObjectName(objectName);
     panel->setToolTip(toolTip);
@@ -33,8 +32,7 @@ QLabel* addPanel(QStatusBar* bar, const QString& objectName, const QString& tool
 }
 
 // On: plain text; off: greyed; unknown (no source for the state): greyed with a question mark.
-void showKeyState(QLabel* panel, const QString& name, std::optional<bool> on)
-{
+void showKeyState(QLabel* panel, const QString& name, std::optional<bool> on) {
     panel->setText(on ? name : name + QStringLiteral(" ?"));
     panel->setEnabled(on.value_or(false));
 }
@@ -45,14 +43,12 @@ void showKeyState(QLabel* panel, const QString& name, std::optional<bool> on)
 class StatusArea::BusyPanel : public QWidget {
 public:
     BusyPanel(const BusyIndicator& indicator, QWidget* parent)
-        : QWidget(parent), m_indicator(indicator)
-    {
+        : QWidget(parent), m_indicator(indicator) {
         setObjectName(QStringLiteral("Picture1"));
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
-    {
+    void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), palette().window());
         const int top = (height() - kImageSize.height()) / 2;
@@ -65,8 +61,7 @@ protected:
     }
 
 private:
-    static void drawImage(QPainter& painter, int leftTwips, int top, const QColor& color)
-    {
+    static void drawImage(QPainter& painter, int leftTwips, int top, const QColor& color) {
         const QRect image(QPoint(leftTwips / ScreenMetrics::kTwipsPerPixel, top), kImageSize);
         QLinearGradient gradient(image.topLeft(), image.topRight());
         gradient.setColorAt(0, color.lighter(170));
@@ -87,8 +82,7 @@ StatusArea::StatusArea(const LayoutProfile& profile, QWidget* client, std::funct
       m_busyWatch(new QTimer(this)),
       m_animation(new QTimer(this)),
       m_panelRefresh(new QTimer(this)),
-      m_setUpTime(QTime::currentTime())
-{
+      m_setUpTime(QTime::currentTime()) {
     const int top = profile.toolbars.heightNoneStatus;
     const int height = profile.toolbars.statusBarStep;
     const int panelWidth = profile.busyPanelWidthTwips / ScreenMetrics::kTwipsPerPixel;
@@ -104,11 +98,14 @@ StatusArea::StatusArea(const LayoutProfile& profile, QWidget* client, std::funct
     m_date = addPanel(m_statusBar, QStringLiteral("DatePanel"),
                       QStringLiteral("The Current Time is: ") +
                           QLocale().toString(m_setUpTime, QLocale::LongFormat));
-    m_numLock = addPanel(m_statusBar, QStringLiteral("NumLockPanel"), QStringLiteral("Num Lock Status"));
-    m_capsLock = addPanel(m_statusBar, QStringLiteral("CapsLockPanel"), QStringLiteral("Cap Lock Status"));
-    m_scrollLock =
-        addPanel(m_statusBar, QStringLiteral("ScrollLockPanel"), QStringLiteral("Scroll Lock Status"));
-    m_insert = addPanel(m_statusBar, QStringLiteral("InsertPanel"), QStringLiteral("Insert Status"));
+    m_numLock =
+        addPanel(m_statusBar, QStringLiteral("NumLockPanel"), QStringLiteral("Num Lock Status"));
+    m_capsLock =
+        addPanel(m_statusBar, QStringLiteral("CapsLockPanel"), QStringLiteral("Cap Lock Status"));
+    m_scrollLock = addPanel(m_statusBar, QStringLiteral("ScrollLockPanel"),
+                            QStringLiteral("Scroll Lock Status"));
+    m_insert =
+        addPanel(m_statusBar, QStringLiteral("InsertPanel"), QStringLiteral("Insert Status"));
     refreshPanels();
 
     m_busyWatch->setObjectName(QStringLiteral("Timer1"));
@@ -127,16 +124,16 @@ StatusArea::StatusArea(const LayoutProfile& profile, QWidget* client, std::funct
     qApp->installEventFilter(this);
 }
 
-void StatusArea::setVisible(bool visible)
-{
+void StatusArea::setVisible(bool visible) {
     m_statusBar->setVisible(visible);
     m_busyPanel->setVisible(visible);
 }
 
-bool StatusArea::isVisible() const { return !m_statusBar->isHidden(); }
+bool StatusArea::isVisible() const {
+    return !m_statusBar->isHidden();
+}
 
-void StatusArea::watchBusy()
-{
+void StatusArea::watchBusy() {
     if (m_busy()) {
         if (!m_animation->isActive()) m_animation->start();
         return;
@@ -144,23 +141,22 @@ void StatusArea::watchBusy()
     resetAnimation();
 }
 
-void StatusArea::animate()
-{
+void StatusArea::animate() {
     m_indicator.tick();
     m_busyPanel->update();
 }
 
-void StatusArea::stopAnimation() { m_animation->stop(); }
+void StatusArea::stopAnimation() {
+    m_animation->stop();
+}
 
-void StatusArea::resetAnimation()
-{
+void StatusArea::resetAnimation() {
     m_animation->stop();
     m_indicator.reset();
     m_busyPanel->update();
 }
 
-void StatusArea::refreshPanels()
-{
+void StatusArea::refreshPanels() {
     m_date->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     showKeyState(m_numLock, QStringLiteral("NUM"), LockKeys::state(LockKeys::Key::NumLock));
     showKeyState(m_capsLock, QStringLiteral("CAPS"), LockKeys::state(LockKeys::Key::CapsLock));
@@ -168,8 +164,7 @@ void StatusArea::refreshPanels()
     showKeyState(m_insert, QStringLiteral("INS"), m_insertOn);
 }
 
-bool StatusArea::eventFilter(QObject* watched, QEvent* event)
-{
+bool StatusArea::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert &&
         !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {

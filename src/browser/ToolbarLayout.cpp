@@ -4,17 +4,13 @@ ToolbarLayout::ToolbarLayout(const LayoutProfile& profile)
     : m_numbers(profile.toolbars),
       m_customTop(profile.customRowTop),
       m_componentTop(profile.componentAfterSetUp.top()),
-      m_componentHeight(profile.componentAfterSetUp.height())
-{
-}
+      m_componentHeight(profile.componentAfterSetUp.height()) {}
 
-int ToolbarLayout::withStatus(int heightShowing, int heightHidden) const
-{
+int ToolbarLayout::withStatus(int heightShowing, int heightHidden) const {
     return m_status ? heightShowing : heightHidden;
 }
 
-bool ToolbarLayout::toggleMain()
-{
+bool ToolbarLayout::toggleMain() {
     m_main = !m_main;
     if (m_main) {
         if (m_custom) {
@@ -38,8 +34,7 @@ bool ToolbarLayout::toggleMain()
     return true;
 }
 
-bool ToolbarLayout::toggleCustom()
-{
+bool ToolbarLayout::toggleCustom() {
     m_custom = !m_custom;
     if (m_custom) {
         if (m_main) {
@@ -63,8 +58,7 @@ bool ToolbarLayout::toggleCustom()
     return true;
 }
 
-void ToolbarLayout::toggleStatusBar()
-{
+void ToolbarLayout::toggleStatusBar() {
     m_status = !m_status;
     m_componentHeight += m_status ? -m_numbers.statusBarStep : m_numbers.statusBarStep;
 }

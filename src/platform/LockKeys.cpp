@@ -1,16 +1,15 @@
 #include "platform/LockKeys.h"
 
-#include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
-
 #include <X11/XKBlib.h>
+
+#include <QGuiApplication>
 
 namespace LockKeys {
 
 namespace {
 
-const char* indicatorName(Key key)
-{
+const char* indicatorName(Key key) {
     switch (key) {
         case Key::NumLock:
             return "Num Lock";
@@ -24,8 +23,7 @@ const char* indicatorName(Key key)
 
 }  // namespace
 
-std::optional<bool> state(Key key)
-{
+std::optional<bool> state(Key key) {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     Display* display = x11 ? x11->display() : nullptr;
     if (!display) return std::nullopt;

@@ -36,7 +36,7 @@ std::optional<QString> QtDialogService::inputText(QWidget* parent, const QString
 }
 
 QString QtDialogService::openFileName(QWidget* parent, const QString& title, const QString& filter,
-                                     const QString& directory) {
+                                      const QString& directory) {
     return QFileDialog::getOpenFileName(parent, title, directory, toQtFilter(filter));
 }
 

@@ -160,7 +160,9 @@ QString QtWebComponent::LocationURL() const {
     return m_view->url().toString();
 }
 
-QString QtWebComponent::LocationName() const { return m_view->title(); }
+QString QtWebComponent::LocationName() const {
+    return m_view->title();
+}
 
 // The engine prints one page at a time, in the background; a request while one runs is
 // dropped rather than queued behind it.

@@ -33,7 +33,8 @@ class TestBrowserWindow : public QObject {
 private slots:
     void init() {
         m_env = std::make_unique<TestEnvironment>();
-        QVERIFY(LinksDatabase::createEmpty(m_env->appPath() + QStringLiteral("/Links.mdb")).isEmpty());
+        QVERIFY(
+            LinksDatabase::createEmpty(m_env->appPath() + QStringLiteral("/Links.mdb")).isEmpty());
     }
     void cleanup() {
         m_host.reset();
@@ -100,7 +101,8 @@ private slots:
     void restrictionReadsDomainsOnlyForExactYes() {
         QFETCH(QString, restriction);
         QFETCH(bool, loaded);
-        LinksDatabase(m_env->appPath() + QStringLiteral("/Links.mdb")).addDomain(QStringLiteral("kids.example"));
+        LinksDatabase(m_env->appPath() + QStringLiteral("/Links.mdb"))
+            .addDomain(QStringLiteral("kids.example"));
         m_env->settings->write(kRestriction, kAllowed, restriction);
         BrowserWindow* window = open();
         QCOMPARE(window->policy().allowedDomains(),

@@ -47,9 +47,11 @@ class TestNavigationPolicy : public QObject {
         LinksDatabase db(databaseFile());
         for (const QString& domain : domains) QVERIFY(db.addDomain(domain).isEmpty());
     }
+    // Types the text into the box as a user does, then presses Enter.
     static void enter(BrowserWindow* window, const QString& text) {
-        addressBox(window)->setEditText(text);
-        QTest::keyClick(addressBox(window)->lineEdit(), Qt::Key_Return);
+        addressBox(window)->clearEditText();
+        QTest::keyClicks(addressBox(window), text);
+        QTest::keyClick(addressBox(window), Qt::Key_Return);
     }
 
 private slots:
@@ -249,6 +251,13 @@ private slots:
         QCOMPARE(fake(window)->calls,
                  QStringList{QStringLiteral("Navigate  www.School.example/a b ")});
         QCOMPARE(window->policy().clickUrl(), QStringLiteral(" www.School.example/a b "));
+
+        // Enter on the text of an older history entry navigates once, not once per route.
+        fake(window)->completeNavigation(QStringLiteral("http://a.example/"));
+        fake(window)->completeNavigation(QStringLiteral("http://b.example/"));
+        fake(window)->calls.clear();
+        enter(window, QStringLiteral("http://a.example/"));
+        QCOMPARE(fake(window)->calls, QStringList{QStringLiteral("Navigate http://a.example/")});
     }
 
     void historyPickNavigates() {
@@ -306,14 +315,14 @@ private slots:
         BrowserWindow* window = open(ProfileKind(kind));
         auto* quickLinks = window->findChild<QComboBox*>(QStringLiteral("Combo1"));
         QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
-        QCoreApplication::sendEvent(addressBox(window)->lineEdit(), &in);
+        QCoreApplication::sendEvent(addressBox(window), &in);
         QCOMPARE(addressBox(window)->width(), focused);
         QVERIFY(quickLinks->isHidden());
         QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
-        QCoreApplication::sendEvent(addressBox(window)->lineEdit(), &popup);
+        QCoreApplication::sendEvent(addressBox(window), &popup);
         QCOMPARE(addressBox(window)->width(), focused);
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QCoreApplication::sendEvent(addressBox(window)->lineEdit(), &out);
+        QCoreApplication::sendEvent(addressBox(window), &out);
         QCOMPARE(addressBox(window)->width(), normal);
         QVERIFY(!quickLinks->isHidden());
     }
