@@ -28,8 +28,28 @@ FrameWindow::FrameWindow(const BrowserContext& context, QWidget* parent)
     m_mdiArea->setObjectName(QStringLiteral("MDIClient"));
     setCentralWidget(m_mdiArea);
 
-    QAction* newBrowser = menuBar()->addAction(tr("&New Browser"), this, &FrameWindow::newBrowser);
-    newBrowser->setObjectName(QStringLiteral("NewBrowser"));
+    m_newBrowser = new QAction(tr("&New Browser"), this);
+    m_newBrowser->setObjectName(QStringLiteral("NewBrowser"));
+    connect(m_newBrowser, &QAction::triggered, this, &FrameWindow::newBrowser);
+    menuBar()->addAction(m_newBrowser);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &FrameWindow::showMenusOf);
+}
+
+// The child windows go after the frame's menu bar; they must not reach it on their way out.
+FrameWindow::~FrameWindow() {
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+}
+
+// As in every multiple-document program, the active child window's menus take the place of
+// the frame's own in the frame's menu bar.
+void FrameWindow::showMenusOf(QMdiSubWindow* active) {
+    auto* window = active ? qobject_cast<BrowserWindow*>(active->widget()) : nullptr;
+    menuBar()->clear();
+    if (!window) {
+        menuBar()->addAction(m_newBrowser);
+        return;
+    }
+    for (QMenu* menu : window->menus()) menuBar()->addMenu(menu);
 }
 
 QString FrameWindow::databaseMissingMessage(const QString& applicationDirectory) {
@@ -86,8 +106,11 @@ void FrameWindow::newBrowser() {
 
 BrowserWindow* FrameWindow::openBrowserWindow(ProfileKind kind) {
     auto* window = new BrowserWindow(kind, m_context);
+    window->menuBar()->hide();
     QMdiSubWindow* sub = m_mdiArea->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // One browser fills the frame, as the layouts are made for their screen sizes.
+    sub->setWindowState(Qt::WindowMaximized);
     window->setUp();
     return window;
 }

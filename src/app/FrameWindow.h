@@ -6,6 +6,7 @@
 #include "browser/BrowserContext.h"
 
 class QMdiArea;
+class QMdiSubWindow;
 
 // The frame window: the one top-level window, holding every browser window as a child.
 class FrameWindow : public QMainWindow, public WindowHost {
@@ -13,6 +14,7 @@ class FrameWindow : public QMainWindow, public WindowHost {
 public:
     // `context.host` is ignored: the frame is the host of its browser windows.
     explicit FrameWindow(const BrowserContext& context, QWidget* parent = nullptr);
+    ~FrameWindow() override;
 
     // Checks and compacts the database, applies icon and caption, runs the first start
     // and opens the first browser window. Runs once, before the frame is shown.
@@ -34,11 +36,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void showMenusOf(QMdiSubWindow* active);
     void applyIcon();
     void applyCaption();
 
     BrowserContext m_context;
     QMdiArea* m_mdiArea;
+    QAction* m_newBrowser;
     bool m_dataBaseMissing = false;
     bool m_unloaded = false;
     std::function<int()> m_workAreaHeight;

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QWebEngineProfile>
 
 #include "app/FrameWindow.h"
@@ -53,6 +54,10 @@ int run(QApplication& application) {
     }
 
     frame.load();
+    // Without a window manager a maximized window keeps its size: give it the screen first.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        frame.setGeometry(screen->availableGeometry());
+    }
     frame.showMaximized();
     return application.exec();
 }

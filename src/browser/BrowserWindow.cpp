@@ -146,6 +146,14 @@ void BrowserWindow::createMenus() {
     }
 }
 
+QList<QMenu*> BrowserWindow::menus() const {
+    QList<QMenu*> menus;
+    for (QAction* action : menuBar()->actions()) {
+        if (action->menu()) menus << action->menu();
+    }
+    return menus;
+}
+
 void BrowserWindow::setUp() {
     m_databasePath = m_context.applicationDirectory + QStringLiteral("\\Links.mdb");
     m_policy->setDatabasePath(m_databasePath);

@@ -32,6 +32,8 @@ public:
     const AddressHistory& addressHistory() const { return m_history; }
     const ToolbarLayout& toolbarLayout() const { return m_toolbars; }
     CustomToolbar& customToolbar() const { return *m_custom; }
+    // The window's menus, in menu bar order; the frame shows them while the window is active.
+    QList<QMenu*> menus() const;
     StatusArea& statusArea() const { return *m_status; }
 
     QString startingAddress() const { return m_startingAddress; }

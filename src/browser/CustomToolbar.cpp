@@ -33,7 +33,7 @@ CustomToolbar::CustomToolbar(const LayoutProfile& profile, QWidget* client, Sett
         auto* button = new QToolButton(client);
         button->setObjectName(QStringLiteral("ToolButton"));
         button->setProperty("index", slot);
-        // Flat until pointed at, so an unused slot shows as empty space.
+        // Flat until pointed at, so an unused slot shows as empty space; used ones stand out.
         button->setAutoRaise(true);
         if (slot < profile.customButtons) {
             button->setGeometry(slot * profile.customButtonWidth, profile.customRowTop,
@@ -57,6 +57,7 @@ void CustomToolbar::load() {
         if (slot >= m_buttons.size()) continue;
         QToolButton* button = m_buttons[slot];
         button->show();
+        button->setAutoRaise(false);
         // Spare buttons of the small layout sit over the page when they come into use.
         button->raise();
         const QPixmap picture(m_settings.read(kToolImage, key));

@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPainter>
 #include <QtTest>
 
@@ -145,6 +146,25 @@ private slots:
         second->setWindowIcon(QIcon(builtIn));
         second->load();
         QVERIFY(!second->windowIcon().isNull());
+    }
+
+    // The active browser window's menus stand in the frame's menu bar, as in any
+    // multiple-document program; with no window open, the frame's own command is back.
+    void activeWindowMenusInTheFrame() {
+        createDatabase();
+        auto frame = makeFrame();
+        frame->load();
+        frame->show();
+        QTRY_VERIFY(frame->mdiArea()->activeSubWindow());
+        QStringList captions;
+        for (QAction* action : frame->menuBar()->actions()) captions << action->text();
+        QCOMPARE(captions, (QStringList{"&File", "&BookMarks", "&ToolBars"}));
+        QVERIFY(frame->mdiArea()->activeSubWindow()->isMaximized());
+        frame->mdiArea()->closeAllSubWindows();
+        QTRY_COMPARE(frame->menuBar()->actions().size(), 1);
+        QCOMPARE(frame->menuBar()->actions().first()->objectName(), QStringLiteral("NewBrowser"));
+        frame->menuBar()->actions().first()->trigger();
+        QCOMPARE(frame->mdiArea()->subWindowList().size(), 1);
     }
 
     void closingDeletesOnlyTheLockFiles() {
