@@ -10,52 +10,32 @@ int ToolbarLayout::withStatus(int heightShowing, int heightHidden) const {
     return m_status ? heightShowing : heightHidden;
 }
 
-bool ToolbarLayout::toggleMain() {
-    m_main = !m_main;
-    if (m_main) {
-        if (m_custom) {
-            m_componentTop = m_numbers.topBothToolbars;
-            m_customTop = m_numbers.customTopBelowNavigation;
-            m_componentHeight = withStatus(m_numbers.heightBothStatus, m_numbers.heightBoth);
-        } else {
-            m_componentTop = m_numbers.topOneToolbar;
-            m_componentHeight = withStatus(m_numbers.heightOneStatus, m_numbers.heightOne);
-        }
-        return false;
-    }
-    if (m_custom) {
-        m_customTop = 0;
+// The component fills what the toolbars leave; the custom row sits below the navigation
+// toolbar, or at the top without it.
+void ToolbarLayout::placeBelowToolbars() {
+    if (m_main && m_custom) {
+        m_componentTop = m_numbers.topBothToolbars;
+        m_componentHeight = withStatus(m_numbers.heightBothStatus, m_numbers.heightBoth);
+    } else if (m_main || m_custom) {
         m_componentTop = m_numbers.topOneToolbar;
         m_componentHeight = withStatus(m_numbers.heightOneStatus, m_numbers.heightOne);
     } else {
         m_componentTop = 0;
         m_componentHeight = withStatus(m_numbers.heightNoneStatus, m_numbers.heightNone);
     }
-    return true;
+    if (m_custom) m_customTop = m_main ? m_numbers.customTopBelowNavigation : 0;
+}
+
+bool ToolbarLayout::toggleMain() {
+    m_main = !m_main;
+    placeBelowToolbars();
+    return !m_main;
 }
 
 bool ToolbarLayout::toggleCustom() {
     m_custom = !m_custom;
-    if (m_custom) {
-        if (m_main) {
-            m_customTop = m_numbers.customTopBelowNavigation;
-            m_componentTop = m_numbers.topBothToolbars;
-            m_componentHeight = withStatus(m_numbers.heightBothStatus, m_numbers.heightBoth);
-        } else {
-            m_customTop = 0;
-            m_componentTop = m_numbers.topOneToolbar;
-            m_componentHeight = withStatus(m_numbers.heightOneStatus, m_numbers.heightOne);
-        }
-        return false;
-    }
-    if (m_main) {
-        m_componentTop = m_numbers.topOneToolbar;
-        m_componentHeight = withStatus(m_numbers.heightOneStatus, m_numbers.heightOne);
-    } else {
-        m_componentTop = 0;
-        m_componentHeight = withStatus(m_numbers.heightNoneStatus, m_numbers.heightNone);
-    }
-    return true;
+    placeBelowToolbars();
+    return !m_custom;
 }
 
 void ToolbarLayout::toggleStatusBar() {

@@ -8,7 +8,7 @@ class ToolbarLayout {
 public:
     explicit ToolbarLayout(const LayoutProfile& profile);
 
-    // Each returns true when the toggle gives the web component the focus.
+    // Each returns true when the toggle hid a bar and gives the web component the focus.
     bool toggleMain();
     bool toggleCustom();
     void toggleStatusBar();
@@ -27,6 +27,7 @@ public:
 
 private:
     int withStatus(int heightShowing, int heightHidden) const;
+    void placeBelowToolbars();
 
     const LayoutProfile::ToolbarLayout& m_numbers;
     bool m_main = true;

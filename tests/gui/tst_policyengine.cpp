@@ -1,4 +1,5 @@
 #include <QMenu>
+#include <QTcpServer>
 #include <QWebEngineContextMenuRequest>
 #include <QWebEngineDownloadRequest>
 #include <QWebEnginePage>
@@ -99,6 +100,22 @@ private slots:
         QVERIFY(window->webComponent()->isShown());
         QCOMPARE(window->windowTitle(), url(QStringLiteral("/a.html")));
         QVERIFY(m_env->dialogs.messages.isEmpty());
+    }
+
+    // A page the server answers with an error, and a server that is not there, still end
+    // in a completed navigation that is judged and logged.
+    void errorPagesAreCompletedNavigations() {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+        const QString unreachable = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
+        closed.close();
+        BrowserWindow* window = open(QStringLiteral("/missing.html"));
+        QTRY_COMPARE_WITH_TIMEOUT(visitRows(db()),
+                                  QStringList{url(QStringLiteral("/missing.html"))}, kTimeout);
+        window->webComponent()->Navigate(unreachable);
+        QTRY_COMPARE_WITH_TIMEOUT(visitRows(db()).size(), 2, kTimeout);
+        QCOMPARE(visitRows(db()).last(), unreachable);
+        QVERIFY(window->webComponent()->isShown());
     }
 
     void refusedPageIsHiddenLoggedAndLeft() {
