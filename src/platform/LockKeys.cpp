@@ -1,9 +1,13 @@
 #include "platform/LockKeys.h"
 
 #include <QtGui/qguiapplication_platform.h>
-#include <X11/XKBlib.h>
 
 #include <QGuiApplication>
+
+// Xlib's macros (None, Bool, KeyPress...) clash with Qt's names: its header comes last.
+// clang-format off
+#include <X11/XKBlib.h>
+// clang-format on
 
 namespace LockKeys {
 

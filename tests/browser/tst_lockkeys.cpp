@@ -1,10 +1,14 @@
 #include <QtGui/qguiapplication_platform.h>
-#include <X11/XKBlib.h>
 
 #include <QGuiApplication>
 #include <QtTest>
 
 #include "platform/LockKeys.h"
+
+// Xlib's macros (None, Bool, KeyPress...) clash with Qt's names: its header comes last.
+// clang-format off
+#include <X11/XKBlib.h>
+// clang-format on
 
 // The lock-key states as the X server holds them; run on a real (virtual) X server.
 class TestLockKeys : public QObject {
