@@ -39,38 +39,50 @@ void showKeyState(QLabel* panel, const QString& name, std::optional<bool> on) {
 
 }  // namespace
 
-// Draws the two travelling images at their positions (twips of the panel).
+// The panel with its two travelling images, `Picture3` (left to right) and `Picture4`
+// (right to left), placed where the indicator has them.
 class StatusArea::BusyPanel : public QWidget {
 public:
     BusyPanel(const BusyIndicator& indicator, QWidget* parent)
-        : QWidget(parent), m_indicator(indicator) {
+        : QWidget(parent),
+          m_indicator(indicator),
+          m_leftToRight(image(QStringLiteral("Picture3"), QColor(0x2e, 0x9c, 0x8f))),
+          m_rightToLeft(image(QStringLiteral("Picture4"), QColor(0x1f, 0x4e, 0x8c))) {
         setObjectName(QStringLiteral("Picture1"));
     }
 
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().window());
-        const int top = (height() - kImageSize.height()) / 2;
-        if (m_indicator.leftToRightVisible()) {
-            drawImage(painter, m_indicator.leftToRight(), top, QColor(0x2e, 0x9c, 0x8f));
-        }
-        if (m_indicator.rightToLeftVisible()) {
-            drawImage(painter, m_indicator.rightToLeft(), top, QColor(0x1f, 0x4e, 0x8c));
-        }
+    void follow() {
+        place(m_leftToRight, m_indicator.leftToRight(), m_indicator.leftToRightVisible());
+        place(m_rightToLeft, m_indicator.rightToLeft(), m_indicator.rightToLeftVisible());
     }
 
 private:
-    static void drawImage(QPainter& painter, int leftTwips, int top, const QColor& color) {
-        const QRect image(QPoint(leftTwips / ScreenMetrics::kTwipsPerPixel, top), kImageSize);
-        QLinearGradient gradient(image.topLeft(), image.topRight());
+    QLabel* image(const QString& name, const QColor& color) {
+        QPixmap picture(kImageSize);
+        QPainter painter(&picture);
+        QLinearGradient gradient(0, 0, kImageSize.width(), 0);
         gradient.setColorAt(0, color.lighter(170));
         gradient.setColorAt(0.5, color);
         gradient.setColorAt(1, color.lighter(170));
-        painter.fillRect(image, gradient);
+        painter.fillRect(picture.rect(), gradient);
+        painter.end();
+        auto* label = new QLabel(this);
+        label->setObjectName(name);
+        label->setPixmap(picture);
+        label->resize(kImageSize);
+        label->hide();
+        return label;
+    }
+
+    void place(QLabel* image, int leftTwips, bool visible) {
+        image->move(leftTwips / ScreenMetrics::kTwipsPerPixel,
+                    (height() - kImageSize.height()) / 2);
+        image->setVisible(visible);
     }
 
     const BusyIndicator& m_indicator;
+    QLabel* m_leftToRight;
+    QLabel* m_rightToLeft;
 };
 
 StatusArea::StatusArea(const LayoutProfile& profile, QWidget* client, std::function<bool()> busy)
@@ -143,7 +155,7 @@ void StatusArea::watchBusy() {
 
 void StatusArea::animate() {
     m_indicator.tick();
-    m_busyPanel->update();
+    m_busyPanel->follow();
 }
 
 void StatusArea::stopAnimation() {
@@ -153,7 +165,7 @@ void StatusArea::stopAnimation() {
 void StatusArea::resetAnimation() {
     m_animation->stop();
     m_indicator.reset();
-    m_busyPanel->update();
+    m_busyPanel->follow();
 }
 
 void StatusArea::refreshPanels() {

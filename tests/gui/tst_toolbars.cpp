@@ -228,12 +228,17 @@ private slots:
         BrowserWindow* window = open();
         fake(window)->busy = true;
         QTRY_VERIFY_WITH_TIMEOUT(window->statusArea().indicator().leftToRightVisible(), 3000);
+        auto* picture3 = child<QWidget>(window, "Picture3");
+        QVERIFY(!picture3->isHidden());
+        QCOMPARE(picture3->x(), window->statusArea().indicator().leftToRight() / 15);
+        QCOMPARE(picture3->size(), QSize(43, 12));
         child<QToolButton>(window, "Command15")->click();
         QVERIFY(!child<QTimer>(window, "Timer2")->isActive());
         const BusyIndicator& indicator = window->statusArea().indicator();
         QVERIFY(!indicator.leftToRightVisible() && !indicator.rightToLeftVisible());
         QCOMPARE(indicator.leftToRight(), BusyIndicator::kLeftStart);
         QCOMPARE(fake(window)->calls, QStringList{"Stop"});
+        QVERIFY(picture3->isHidden() && child<QWidget>(window, "Picture4")->isHidden());
         // A later busy period starts again from the start positions.
         QTRY_VERIFY_WITH_TIMEOUT(child<QTimer>(window, "Timer2")->isActive(), 3000);
         fake(window)->busy = false;
