@@ -1,7 +1,6 @@
 #include "browser/BrowserWindow.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -9,7 +8,7 @@
 #include <QPrinter>
 #include <QToolButton>
 
-#include "browser/BookmarkFile.h"
+#include "browser/BookmarkCommands.h"
 #include "browser/CustomToolbar.h"
 #include "browser/StatusArea.h"
 #include "platform/DialogService.h"
@@ -28,9 +27,6 @@ const QString kPopUpRefused = QStringLiteral(
     "this time Zelvo Browser will not allow Java Pop Ups.");
 const QString kPrintDisabled = QStringLiteral("The Print command is currently disabled.");
 const QString kQuickLinksCaption = QStringLiteral("Quick Links");
-const QString kNothingToBookMark = QStringLiteral("There is no page to add as a book mark.");
-const QString kReplaceBookMark =
-    QStringLiteral("A book mark named \"%1\" already exists.  Do you want to replace it?");
 
 // The client area holds its controls at fixed positions; its preferred size is the layout's.
 class ClientArea : public QWidget {
@@ -307,36 +303,12 @@ QString BrowserWindow::favoritesFolder() const {
 }
 
 void BrowserWindow::openBookMark() {
-    const QString file = m_context.dialogs->openFileName(this, QStringLiteral("Open Book Mark"),
-                                                         QStringLiteral("Book Marks(*.url)|*.url"),
-                                                         favoritesFolder());
-    if (file.isEmpty()) return;
-    const BookmarkFile::ReadResult bookmark = BookmarkFile::read(file);
-    if (!bookmark.ok()) {
-        if (m_profile.bookmarkFailuresReported) showMessage(bookmark.error);
-        return;
-    }
-    m_web->Navigate(bookmark.address);
+    BookmarkCommands::open(this, *m_context.dialogs, *m_web, favoritesFolder(),
+                           m_profile.bookmarkFailuresReported);
 }
 
-// Saves the current page in the favourites folder, in the form Open Book Mark reads.
 void BrowserWindow::addBookMark() {
-    const QString address = m_web->LocationURL();
-    if (address.isEmpty()) {
-        showMessage(kNothingToBookMark);
-        return;
-    }
-    const QString title = m_web->LocationName();
-    const QString existing = BookmarkFile::existingFile(favoritesFolder(), title, address);
-    if (!existing.isEmpty() &&
-        m_context.dialogs->question(this,
-                                    kReplaceBookMark.arg(QFileInfo(existing).completeBaseName())) !=
-            DialogService::Answer::Yes) {
-        return;
-    }
-    const BookmarkFile::WriteResult written =
-        BookmarkFile::write(favoritesFolder(), title, address, !existing.isEmpty());
-    if (!written.ok()) showMessage(written.error);
+    BookmarkCommands::add(this, *m_context.dialogs, *m_web, favoritesFolder());
 }
 
 void BrowserWindow::choose() {
