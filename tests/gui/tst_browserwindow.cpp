@@ -3,43 +3,19 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "FakeWebComponent.h"
-#include "TestEnvironment.h"
-#include "TestHost.h"
+#include "FakeWindowFixture.h"
 #include "state/FixedAddresses.h"
 #include "state/LinksDatabase.h"
 #include "state/SettingsKeys.h"
 
 using namespace SettingsKeys;
 
-class TestBrowserWindow : public QObject {
+class TestBrowserWindow : public QObject, private FakeWindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<TestEnvironment> m_env;
-    std::unique_ptr<TestHost> m_host;
-
-    BrowserContext context() const {
-        BrowserContext c = m_env->context(FakeWebComponent::factory());
-        return c;
-    }
-    BrowserWindow* open(ProfileKind kind = ProfileKind::ZD) {
-        m_host = std::make_unique<TestHost>(context());
-        return m_host->openBrowserWindow(kind);
-    }
-    static FakeWebComponent* fake(BrowserWindow* window) {
-        return static_cast<FakeWebComponent*>(window->webComponent());
-    }
-
 private slots:
-    void init() {
-        m_env = std::make_unique<TestEnvironment>();
-        QVERIFY(
-            LinksDatabase::createEmpty(m_env->appPath() + QStringLiteral("/Links.mdb")).isEmpty());
-    }
-    void cleanup() {
-        m_host.reset();
-        m_env.reset();
-    }
+    void init() { begin(); }
+    void cleanup() { end(); }
 
     void opensAtStartPage_data() {
         QTest::addColumn<QString>("home");
@@ -53,7 +29,7 @@ private slots:
         QFETCH(QString, home);
         QFETCH(bool, vendorFallback);
         m_env->settings->write(kHome, kFirstKey, home);
-        BrowserWindow* window = open();
+        BrowserWindow* window = open(ProfileKind::ZD, true);
         const QString expected =
             vendorFallback ? FixedAddresses::vendorHome(m_env->appPath()) : home;
         QCOMPARE(window->startingAddress(), expected);
@@ -101,8 +77,7 @@ private slots:
     void restrictionReadsDomainsOnlyForExactYes() {
         QFETCH(QString, restriction);
         QFETCH(bool, loaded);
-        LinksDatabase(m_env->appPath() + QStringLiteral("/Links.mdb"))
-            .addDomain(QStringLiteral("kids.example"));
+        LinksDatabase(databaseFile()).addDomain(QStringLiteral("kids.example"));
         m_env->settings->write(kRestriction, kAllowed, restriction);
         BrowserWindow* window = open();
         QCOMPARE(window->policy().allowedDomains(),
@@ -111,7 +86,7 @@ private slots:
     }
 
     void missingDatabaseIsReportedByEachReader() {
-        QVERIFY(QFile::remove(m_env->appPath() + QStringLiteral("/Links.mdb")));
+        QVERIFY(QFile::remove(databaseFile()));
         m_env->settings->write(kRestriction, kAllowed, QStringLiteral("Yes"));
         open();
         // The domain list, then the quick links: one message each, naming the file.

@@ -4,9 +4,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "FakeWebComponent.h"
-#include "TestEnvironment.h"
-#include "TestHost.h"
+#include "FakeWindowFixture.h"
 #include "VisitLog.h"
 #include "state/LinksDatabase.h"
 #include "state/SettingsKeys.h"
@@ -14,24 +12,9 @@
 using namespace SettingsKeys;
 
 // The browsing policy and the address bar of a window, against the scripted component.
-class TestNavigationPolicy : public QObject {
+class TestNavigationPolicy : public QObject, private FakeWindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<TestEnvironment> m_env;
-    std::unique_ptr<TestHost> m_host;
-
-    QString databaseFile() const { return m_env->appPath() + QStringLiteral("/Links.mdb"); }
-
-    BrowserWindow* open(ProfileKind kind = ProfileKind::ZD) {
-        BrowserContext c = m_env->context(FakeWebComponent::factory());
-        m_host = std::make_unique<TestHost>(c);
-        BrowserWindow* window = m_host->openBrowserWindow(kind);
-        fake(window)->calls.clear();
-        return window;
-    }
-    static FakeWebComponent* fake(BrowserWindow* window) {
-        return static_cast<FakeWebComponent*>(window->webComponent());
-    }
     static QComboBox* addressBox(BrowserWindow* window) {
         return window->findChild<QComboBox*>(QStringLiteral("cboAddress"));
     }
@@ -55,14 +38,8 @@ class TestNavigationPolicy : public QObject {
     }
 
 private slots:
-    void init() {
-        m_env = std::make_unique<TestEnvironment>();
-        QVERIFY(LinksDatabase::createEmpty(databaseFile()).isEmpty());
-    }
-    void cleanup() {
-        m_host.reset();
-        m_env.reset();
-    }
+    void init() { begin(); }
+    void cleanup() { end(); }
 
     // One completed navigation, the window's first, under each policy and layout.
     void decisionTable_data() {

@@ -9,9 +9,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "FakeWebComponent.h"
-#include "TestEnvironment.h"
-#include "TestHost.h"
+#include "FakeWindowFixture.h"
 #include "browser/BookmarkFile.h"
 #include "browser/CustomToolbar.h"
 #include "browser/StatusArea.h"
@@ -22,28 +20,9 @@ using namespace SettingsKeys;
 
 // The navigation toolbar, status bar, toolbar toggles, custom toolbar, quick links and
 // bookmarks of a window, against the scripted component.
-class TestToolbars : public QObject {
+class TestToolbars : public QObject, private FakeWindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<TestEnvironment> m_env;
-    std::unique_ptr<TestHost> m_host;
-
-    QString databaseFile() const { return m_env->appPath() + QStringLiteral("/Links.mdb"); }
-    BrowserWindow* open(ProfileKind kind = ProfileKind::ZD) {
-        m_host = std::make_unique<TestHost>(m_env->context(FakeWebComponent::factory()));
-        BrowserWindow* window = m_host->openBrowserWindow(kind);
-        fake(window)->calls.clear();
-        return window;
-    }
-    static FakeWebComponent* fake(BrowserWindow* window) {
-        return static_cast<FakeWebComponent*>(window->webComponent());
-    }
-    template <typename T>
-    static T* child(BrowserWindow* window, const char* name) {
-        T* found = window->findChild<T*>(QLatin1String(name));
-        if (!found) qFatal("no child %s", name);
-        return found;
-    }
     static QRect componentGeometry(BrowserWindow* window) {
         return window->webComponent()->widget()->geometry();
     }
@@ -56,13 +35,11 @@ class TestToolbars : public QObject {
 
 private slots:
     void init() {
-        m_env = std::make_unique<TestEnvironment>();
-        QVERIFY(LinksDatabase::createEmpty(databaseFile()).isEmpty());
+        begin();
         qputenv("XDG_DATA_HOME", m_env->appPath().toUtf8() + "/data");
     }
     void cleanup() {
-        m_host.reset();
-        m_env.reset();
+        end();
         qunsetenv("XDG_DATA_HOME");
     }
 
