@@ -10,6 +10,7 @@
 #include "app/FrameWindow.h"
 #include "app/Startup.h"
 #include "browser/BrowserWindow.h"
+#include "state/FixedAddresses.h"
 #include "state/LinksDatabase.h"
 #include "state/SettingsKeys.h"
 
@@ -52,12 +53,15 @@ private slots:
         QCOMPARE(frame->mdiArea()->subWindowList().size(), 0);
         const QString expected = FrameWindow::databaseMissingMessage(m_env->appPath());
         QCOMPARE(m_env->dialogs.messages, QStringList{expected});
-        QVERIFY(expected.startsWith(
+        QCOMPARE(
+            expected,
             QStringLiteral("The database file \"LINKS.MDB\" is missing from the ") +
-            m_env->appPath() + QStringLiteral(" subdirectory.  Locate this file")));
-        QVERIFY(expected.endsWith(
-            QStringLiteral("\" and download the file.  This program will not operate "
-                           "correctly without the file.")));
+                m_env->appPath() +
+                QStringLiteral(" subdirectory.  Locate this file and place in this directory.  "
+                               "If the file is unavailable, visit \"") +
+                FixedAddresses::databaseDownload() +
+                QStringLiteral("\" and download the file.  This program will not operate "
+                               "correctly without the file."));
         frame->newBrowser();
         QCOMPARE(m_env->dialogs.messages, (QStringList{expected, expected}));
         QCOMPARE(frame->mdiArea()->subWindowList().size(), 0);
