@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -8,6 +9,7 @@
 #include "FakeWebComponent.h"
 #include "TestEnvironment.h"
 #include "app/FrameWindow.h"
+#include "app/SplashWindow.h"
 #include "app/Startup.h"
 #include "browser/BrowserWindow.h"
 #include "state/FixedAddresses.h"
@@ -44,7 +46,14 @@ private slots:
     void init() { m_env = std::make_unique<TestEnvironment>(); }
     void cleanup() { m_env.reset(); }
 
-    void splashPauseRunsItsFullCount() { QCOMPARE(Startup::splashPause(), 2500LL * 2000LL); }
+    void splash() {
+        QCOMPARE(Startup::splashPause(), 2500LL * 2000LL);
+        SplashWindow splash;
+        QCOMPARE(splash.objectName(), QStringLiteral("frmSplash"));
+        auto* version = splash.findChild<QLabel*>(QStringLiteral("lblVersion"));
+        QVERIFY(version);
+        QCOMPARE(version->text(), QStringLiteral("Version 3.0.0"));
+    }
 
     void missingDatabaseOpensNoWindowAndSaysSoEachTime() {
         auto frame = makeFrame();
