@@ -7,52 +7,27 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QUrl>
 #include <QVariant>
 #include <QVector>
-#include <atomic>
 #include <optional>
 #include <utility>
 
 #include "DatabasePath.h"
+#include "SqliteConnection.h"
 
 namespace {
 
 using RowCounts = QVector<qint64>;
-
-std::atomic<unsigned> connectionCounter{0};
 
 QString journalOf(const QString& file) {
     return file + QStringLiteral("-journal");
 }
 
 // A read-only connection: a damaged file is only read, never repaired or rewritten.
-class ReadOnlyConnection {
+class ReadOnlyConnection : public SqliteConnection {
 public:
-    explicit ReadOnlyConnection(const QString& file)
-        : m_name(QStringLiteral("zelvo-compactor-%1").arg(connectionCounter.fetch_add(1))) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setConnectOptions(
-            QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
-        db.setDatabaseName(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded) +
-                           QStringLiteral("?mode=ro"));
-        m_open = db.open();
-    }
-    ~ReadOnlyConnection() {
-        QSqlDatabase::database(m_name, false).close();
-        QSqlDatabase::removeDatabase(m_name);
-    }
-    ReadOnlyConnection(const ReadOnlyConnection&) = delete;
-    ReadOnlyConnection& operator=(const ReadOnlyConnection&) = delete;
-
-    bool isOpen() const { return m_open; }
-    QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
-
-private:
-    QString m_name;
-    bool m_open = false;
+    explicit ReadOnlyConnection(const QString& file) : SqliteConnection(file, Mode::ReadOnly) {}
 };
 
 std::optional<RowCounts> rowCounts(const ReadOnlyConnection& connection) {

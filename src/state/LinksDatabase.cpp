@@ -5,10 +5,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
 #include <QVariant>
 #include <atomic>
 #include <cerrno>
@@ -16,16 +14,11 @@
 #include <utility>
 
 #include "DatabasePath.h"
+#include "SqliteConnection.h"
 
 namespace {
 
 using Table = LinksDatabase::Table;
-
-std::atomic<unsigned> connectionCounter{0};
-
-QString uniqueConnectionName() {
-    return QStringLiteral("zelvo-links-%1").arg(connectionCounter.fetch_add(1));
-}
 
 QString engineMessage(const QSqlError& error) {
     return error.databaseText().isEmpty() ? error.text() : error.databaseText();
@@ -100,25 +93,12 @@ QString readTexts(QSqlQuery& query, const QString& statement, const QVariantList
 template <typename Work>
 QString withConnectionToFile(const QString& file, Work work) {
     if (!QFileInfo::exists(file)) return missingFileError(file);
-    const QString name = uniqueConnectionName();
-    QString error;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
-        db.setDatabaseName(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded) +
-                           QStringLiteral("?mode=rw"));
-        if (db.open()) {
-            QSqlQuery query(db);
-            // A call returns only once its change is on disk.
-            error = execute(query, QStringLiteral("PRAGMA synchronous=FULL"));
-            if (error.isEmpty()) error = work(query);
-        } else {
-            error = engineMessage(db.lastError());
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return error;
+    const SqliteConnection connection(file, SqliteConnection::Mode::ReadWrite);
+    if (!connection.isOpen()) return engineMessage(connection.database().lastError());
+    QSqlQuery query(connection.database());
+    // A call returns only once its change is on disk.
+    const QString error = execute(query, QStringLiteral("PRAGMA synchronous=FULL"));
+    return error.isEmpty() ? work(query) : error;
 }
 
 template <typename Work>
