@@ -31,7 +31,10 @@ std::optional<bool> state(Key key) {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     Display* display = x11 ? x11->display() : nullptr;
     if (!display) return std::nullopt;
-    const Atom indicator = XInternAtom(display, indicatorName(key), True);
+    // The status bar asks several times a second; the names' atoms are looked up once.
+    static Atom atoms[3] = {None, None, None};
+    Atom& indicator = atoms[static_cast<int>(key)];
+    if (indicator == None) indicator = XInternAtom(display, indicatorName(key), True);
     Bool on = False;
     if (indicator == None ||
         !XkbGetNamedIndicator(display, indicator, nullptr, &on, nullptr, nullptr)) {

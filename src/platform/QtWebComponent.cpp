@@ -125,7 +125,7 @@ QWidget* QtWebComponent::widget() const {
 }
 
 QWebEnginePage* QtWebComponent::page() const {
-    return m_view->page();
+    return m_page;
 }
 
 void QtWebComponent::Navigate(const QString& address) {
