@@ -11,6 +11,15 @@ namespace {
 constexpr int kSize = 24;
 const QColor kInk(0x2b, 0x4f, 0x81);
 
+QPainterPath triangle(QPointF a, QPointF b, QPointF c) {
+    QPainterPath path;
+    path.moveTo(a);
+    path.lineTo(b);
+    path.lineTo(c);
+    path.closeSubpath();
+    return path;
+}
+
 QPainterPath arrow(bool pointsLeft) {
     QPainterPath path;
     const qreal tip = pointsLeft ? 3 : 21;
@@ -36,13 +45,8 @@ void draw(QPainter& p, Picture picture) {
             p.drawPath(arrow(picture == Picture::Back));
             break;
         case Picture::Home: {
-            QPainterPath roof;
-            roof.moveTo(2, 12);
-            roof.lineTo(12, 3);
-            roof.lineTo(22, 12);
-            roof.closeSubpath();
             p.setBrush(QColor(0xc0, 0x4a, 0x3a));
-            p.drawPath(roof);
+            p.drawPath(triangle({2, 12}, {12, 3}, {22, 12}));
             p.setBrush(QColor(0xf2, 0xe6, 0xc8));
             p.drawRect(QRectF(5, 12, 14, 9));
             p.setBrush(kInk);
@@ -52,13 +56,8 @@ void draw(QPainter& p, Picture picture) {
         case Picture::Execute: {
             p.setBrush(QColor(0xe8, 0xf0, 0xfa));
             p.drawRoundedRect(QRectF(2, 4, 20, 16), 3, 3);
-            QPainterPath go;
-            go.moveTo(9, 7);
-            go.lineTo(17, 12);
-            go.lineTo(9, 17);
-            go.closeSubpath();
             p.setBrush(QColor(0x3f, 0x9b, 0x4a));
-            p.drawPath(go);
+            p.drawPath(triangle({9, 7}, {17, 12}, {9, 17}));
             break;
         }
         case Picture::Print:
@@ -87,14 +86,9 @@ void draw(QPainter& p, Picture picture) {
             p.setPen(QPen(QColor(0x3f, 0x9b, 0x4a), 3, Qt::SolidLine, Qt::FlatCap));
             p.setBrush(Qt::NoBrush);
             p.drawArc(QRectF(4, 4, 16, 16), 60 * 16, 280 * 16);
-            QPainterPath head;
-            head.moveTo(13, 1);
-            head.lineTo(19, 5);
-            head.lineTo(13, 9);
-            head.closeSubpath();
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(0x3f, 0x9b, 0x4a));
-            p.drawPath(head);
+            p.drawPath(triangle({13, 1}, {19, 5}, {13, 9}));
             break;
         }
     }
