@@ -3,7 +3,7 @@
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build clang-format
+  build-essential cmake ninja-build ccache clang-format
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6sql6-sqlite
   libgl-dev libxkbcommon-dev libx11-dev
   sqlite3 xvfb xauth imagemagick

@@ -3,12 +3,10 @@
 #include <QString>
 
 #include "browser/LayoutProfile.h"
+#include "platform/AppServices.h"
 #include "platform/WebComponent.h"
 
 class BrowserWindow;
-class DialogService;
-class ProcessLauncher;
-class SettingsStore;
 
 // Where browser windows live: the frame places each new window and runs its set-up.
 class WindowHost {
@@ -18,12 +16,8 @@ public:
     virtual BrowserWindow* openBrowserWindow(ProfileKind kind) = 0;
 };
 
-// The services every browser window shares.
-struct BrowserContext {
-    QString applicationDirectory;
-    SettingsStore* settings = nullptr;
-    DialogService* dialogs = nullptr;
-    ProcessLauncher* launcher = nullptr;
+// The services every browser window shares: the program's, and what only windows need.
+struct BrowserContext : AppServices {
     WebComponentFactory webComponents;
     WindowHost* host = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "RecordingDialogService.h"
+#include "RecordingFormOpener.h"
 #include "RecordingProcessLauncher.h"
 #include "browser/BrowserContext.h"
 #include "state/SettingsStore.h"
@@ -14,6 +15,7 @@ struct TestEnvironment {
     QTemporaryDir configDir;
     RecordingDialogService dialogs;
     RecordingProcessLauncher launcher;
+    RecordingFormOpener forms;
     std::unique_ptr<SettingsStore> settings;
 
     TestEnvironment() : settings(std::make_unique<SettingsStore>(iniFile())) {}
@@ -30,6 +32,7 @@ struct TestEnvironment {
         c.settings = settings.get();
         c.dialogs = &dialogs;
         c.launcher = &launcher;
+        c.forms = &forms;
         c.webComponents = std::move(webComponents);
         return c;
     }

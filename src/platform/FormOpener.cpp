@@ -1,0 +1,3 @@
+#include "platform/FormOpener.h"
+
+FormOpener::~FormOpener() = default;
