@@ -33,6 +33,11 @@ QDateTime instantOf(const QVariant& value) {
     return ms == 0 ? QDateTime() : QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
 }
 
+// A null QString would be bound as NULL.
+QVariant text(const QString& value) {
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
 QVariant dayText(QDate day) {
     return day.toString(Qt::ISODate);
 }
@@ -76,7 +81,7 @@ UsageLedger::Result<UsageLedger::Snapshot> UsageLedger::read(QDate since) const 
             execute(query,
                     QStringLiteral("SELECT Kind, Day, Seconds, Moment, Note FROM TimeUsage "
                                    "WHERE Kind IN ('Day', 'Grant') AND Day >= ? ORDER BY ID"),
-                    {since.isValid() ? dayText(since) : QVariant(QString())});
+                    {since.isValid() ? dayText(since) : QVariant(QStringLiteral(""))});
         if (!error.isEmpty()) return error;
         while (query.next()) {
             const QDate day = QDate::fromString(query.value(1).toString(), Qt::ISODate);
@@ -113,7 +118,7 @@ QString UsageLedger::saveDay(const Day& day) const {
                             QStringLiteral("INSERT INTO TimeUsage (Kind, Day, Seconds, Moment, "
                                            "Note) VALUES (?, ?, ?, ?, ?)"),
                             {kDayKind, dayText(day.day), day.usedSeconds, moment(day.lastMoment),
-                             day.warnings.join(QLatin1Char(' '))});
+                             text(day.warnings.join(QLatin1Char(' ')))});
         }
         const QString end =
             execute(query, error.isEmpty() ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK"));
@@ -136,7 +141,7 @@ QString UsageLedger::addClockEvent(const ClockEvent& event) const {
         return execute(query,
                        QStringLiteral("INSERT INTO TimeUsage (Kind, Day, Seconds, Moment, Note) "
                                       "VALUES (?, NULL, ?, ?, ?)"),
-                       {kClockKind, event.jumpSeconds, moment(event.moment), event.note});
+                       {kClockKind, event.jumpSeconds, moment(event.moment), text(event.note)});
     });
 }
 
