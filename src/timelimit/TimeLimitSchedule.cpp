@@ -38,6 +38,8 @@ std::optional<TimeLimitSchedule::Window> TimeLimitSchedule::parseWindow(const QS
     const std::optional<int> end = parseClock(ends.at(1), true);
     // A window of no length (or of a whole day written twice) means nothing sensible.
     if (!start || !end || *start == *end % (24 * 60)) return std::nullopt;
+    // Windows are set in quarter hours.
+    if (*start % 15 != 0 || *end % 15 != 0) return std::nullopt;
     return Window{*start, *end};
 }
 

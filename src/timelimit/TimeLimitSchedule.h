@@ -14,9 +14,9 @@
 //   Minutes1..Minutes7  allowance for Monday..Sunday in decimal minutes; empty = no limit
 //   Windows1..Windows7  allowed windows "HH:MM-HH:MM" separated by ";"; empty = whole day
 //   ResetAt             "HH:MM", the start of each day (default 04:00)
-// A day's windows start inside that day: a window that starts before ResetAt belongs to the
-// end of the day, after midnight. A window whose end is not after its start runs past
-// midnight.
+// Windows start and end on quarter hours. A day's windows start inside that day: a window that
+// starts before ResetAt belongs to the end of the day, after midnight. A window whose end is not
+// after its start runs past midnight.
 struct TimeLimitSchedule {
     struct Window {
         int startMinute = 0;  // minutes after midnight, 0..1439

@@ -311,10 +311,9 @@ private slots:
                                           << ""
                                           << "04:00" << 1;
         QTest::newRow("bad windows are left out, good ones kept")
-            << QStringList{"Windows3=25:00-26:00;08:00;09:00-09:00;10:00-11:00;x-y;07:60-08:00"}
-            << ""
-            << "10:00-11:00"
-            << "04:00" << 5;
+            << QStringList{"Windows3=25:00-26:00;08:00;09:00-09:00;10:00-11:00;x-y;07:60-08:00;"
+                           "12:10-13:00"}
+            << "" << "10:00-11:00" << "04:00" << 6;
         QTest::newRow("only bad windows: the whole day") << QStringList{"Windows3=soon"} << ""
                                                          << ""
                                                          << "04:00" << 1;
