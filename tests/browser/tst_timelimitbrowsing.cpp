@@ -12,6 +12,7 @@
 #include "VisitLog.h"
 #include "browser/BrowserNotice.h"
 #include "browser/NavigationPolicy.h"
+#include "browser/TimeLimitOverlay.h"
 #include "browser/TimeLimitPanel.h"
 #include "state/LinksDatabase.h"
 #include "timelimit/TimeLimitMonitor.h"
@@ -117,6 +118,33 @@ private slots:
         QCOMPARE(monitor->grant(5), QString());
         panel.showState(monitor->state(), monitor->zone());
         QVERIFY(panel.isHidden());
+    }
+
+    // Each window counts as open while its overlay lives, shows the warnings, and a window
+    // opened after time is up opens under the panel.
+    void overlaysFollowTheCounter() {
+        QWidget first, second;
+        auto* firstPage = new QWidget(&first);
+        auto* secondPage = new QWidget(&second);
+        TimeLimitSchedule schedule;
+        for (int day = 1; day <= 7; ++day) schedule.day(day).minutes = 2;
+        TimeLimitMonitor monitor(schedule, databaseFile(), m_clock, QTimeZone("Europe/Berlin"));
+        monitor.start();
+
+        auto overlay = std::make_unique<TimeLimitOverlay>(firstPage, monitor, false);
+        QCOMPARE(monitor.openWindows(), 1);
+        QVERIFY(overlay->panel()->isHidden());
+        m_clock.advanceSecs(61);
+        QCOMPARE(overlay->notice()->text(), QString("1 minute of browsing left today"));
+        m_clock.advanceSecs(60);
+        QVERIFY(!overlay->panel()->isHidden());
+
+        TimeLimitOverlay later(secondPage, monitor, true);
+        QCOMPARE(monitor.openWindows(), 2);
+        QVERIFY(!later.panel()->isHidden());
+        QVERIFY(!later.panel()->findChild<QPushButton*>("cmdGrantTime")->isHidden());
+        overlay.reset();
+        QCOMPARE(monitor.openWindows(), 1);
     }
 
     void noticeShowsWithoutBlockingAndCloses() {

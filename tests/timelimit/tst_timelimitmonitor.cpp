@@ -120,7 +120,7 @@ private slots:
     void noWarningWithoutAWindow() {
         auto monitor =
             run(TimeLimitSchedule::parse([](const QString& key) {
-                    return key == QLatin1String("Windows3") ? QString("08:00-10:10") : QString();
+                    return key == QLatin1String("Windows3") ? QString("08:00-10:15") : QString();
                 }).schedule);
         QSignalSpy warnings(monitor.get(), &TimeLimitMonitor::warningDue);
         m_clock->advanceSecs(2 * 60 * 60);
