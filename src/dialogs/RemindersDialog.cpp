@@ -3,6 +3,7 @@
 #include "platform/DialogService.h"
 #include "state/SettingsStore.h"
 #include "timelimit/Clock.h"
+#include "timelimit/TimeLimitSettings.h"
 #include "ui_RemindersDialog.h"
 
 RemindersDialog::RemindersDialog(TimeLimitServices services, QWidget* parent)
@@ -11,8 +12,7 @@ RemindersDialog::RemindersDialog(TimeLimitServices services, QWidget* parent)
       m_services(std::move(services)) {
     m_ui->setupUi(this);
     SettingsStore& settings = *m_services.settings;
-    const Reminder::Parsed parsed = Reminder::parse(
-        [&settings](const QString& key) { return settings.read(Reminder::kSection, key); });
+    const Reminder::Parsed parsed = TimeLimitSettings::readReminders(settings);
     m_reminders = parsed.reminders;
     m_storedCount = settings.read(Reminder::kSection, QStringLiteral("Count")).toInt();
     m_ui->lblProblems->setText(parsed.problems.join(QLatin1Char('\n')));

@@ -8,6 +8,7 @@
 #include "timelimit/Clock.h"
 #include "timelimit/TimeLimitRules.h"
 #include "timelimit/TimeLimitSchedule.h"
+#include "timelimit/TimeLimitSettings.h"
 #include "timelimit/TimeLimitTexts.h"
 #include "ui_SetLimitDialog.h"
 
@@ -64,9 +65,7 @@ void SetLimitDialog::load() {
         windowsEdit(day)->setText(
             settings.read(TimeLimitSchedule::kSection, TimeLimitSchedule::windowsKey(day)));
     }
-    const auto parsed = TimeLimitSchedule::parse([&settings](const QString& key) {
-        return settings.read(TimeLimitSchedule::kSection, key);
-    });
+    const auto parsed = TimeLimitSettings::readSchedule(settings);
     m_ui->timResetAt->setTime(parsed.schedule.resetAt);
 }
 
@@ -78,10 +77,8 @@ void SetLimitDialog::save(const QString& key, const QString& value) {
 
 void SetLimitDialog::refresh() {
     SettingsStore& settings = *m_services.settings;
-    const auto parsed = TimeLimitSchedule::parse([&settings](const QString& key) {
-        return settings.read(TimeLimitSchedule::kSection, key);
-    });
-    const bool passwordSet = adminPasswordSet(settings);
+    const auto parsed = TimeLimitSettings::readSchedule(settings);
+    const bool passwordSet = TimeLimitSettings::adminPasswordSet(settings);
     m_ui->lblPasswordWarning->setVisible(!passwordSet);
     m_ui->cmdGrant->setEnabled(passwordSet);
 

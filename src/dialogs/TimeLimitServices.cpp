@@ -2,13 +2,10 @@
 
 #include "platform/DialogService.h"
 #include "state/SettingsStore.h"
-
-bool adminPasswordSet(const SettingsStore& settings) {
-    return !settings.read(QStringLiteral("Password"), QStringLiteral("Hash")).isEmpty();
-}
+#include "timelimit/TimeLimitSettings.h"
 
 bool grantExtraTime(QWidget* parent, const TimeLimitServices& services) {
-    if (!adminPasswordSet(*services.settings)) {
+    if (!TimeLimitSettings::adminPasswordSet(*services.settings)) {
         services.dialogs->message(
             parent, QStringLiteral("Extra time can be granted only when an administrator "
                                    "password is set."));

@@ -24,9 +24,6 @@ struct TimeLimitServices {
     bool voiceAvailable = false;
 };
 
-// The administrator password is kept as `Password`/`Hash`; empty means none is set.
-bool adminPasswordSet(const SettingsStore& settings);
-
 // Grants extra time for today: only where an administrator password is set, and only after
 // it was asked for and given. Returns true when time was granted.
 bool grantExtraTime(QWidget* parent, const TimeLimitServices& services);
