@@ -25,10 +25,8 @@ void TimeLimitMonitor::start() {
     m_lastMonoMs = m_clock.monotonicMs();
     const QDate since = m_lastWall.toTimeZone(m_zone).date().addDays(-kDaysRead);
     const auto read = m_ledger.read(since);
-    if (read.ok())
-        m_usage = read.value;
-    else
-        emit ledgerProblem(read.error);
+    if (read.ok()) m_usage = read.value;
+    report(read.error);
 
     const QDateTime last = m_usage.lastMoment;
     if (last.isValid() && m_lastWall.secsTo(last) > kJumpToleranceSecs) {
@@ -141,13 +139,17 @@ UsageLedger::Day& TimeLimitMonitor::today(QDate day) {
 }
 
 void TimeLimitMonitor::save(const UsageLedger::Day& day) {
-    const QString error = m_ledger.saveDay(day);
-    if (!error.isEmpty()) emit ledgerProblem(error);
+    report(m_ledger.saveDay(day));
 }
 
 void TimeLimitMonitor::record(qint64 jumpSecs, const QString& note) {
-    const QString error = m_ledger.addClockEvent({m_clock.wallUtc(), jumpSecs, note});
-    if (!error.isEmpty()) emit ledgerProblem(error);
+    report(m_ledger.addClockEvent({m_clock.wallUtc(), jumpSecs, note}));
+}
+
+void TimeLimitMonitor::report(const QString& error) {
+    // A ledger that keeps failing is reported once, not at every step.
+    if (!error.isEmpty() && error != m_lastProblem) emit ledgerProblem(error);
+    m_lastProblem = error;
 }
 
 void TimeLimitMonitor::scheduleNextUpdate() {

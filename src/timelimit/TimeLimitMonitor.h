@@ -53,7 +53,8 @@ signals:
     // Browsing became allowed or stopped.
     void allowedChanged(bool allowed);
     void warningDue(const QString& text);
-    // The ledger could not be read or written; counting goes on in memory.
+    // The ledger could not be read or written; counting goes on in memory. Given once for
+    // an error that repeats.
     void ledgerProblem(const QString& error);
 
 private:
@@ -63,6 +64,7 @@ private:
     UsageLedger::Day& today(QDate day);
     void save(const UsageLedger::Day& day);
     void record(qint64 jumpSecs, const QString& note);
+    void report(const QString& error);
     void scheduleNextUpdate();
 
     TimeLimitSchedule m_schedule;
@@ -79,4 +81,5 @@ private:
     QDateTime m_lastWall;
     qint64 m_lastMonoMs = 0;
     bool m_updating = false;
+    QString m_lastProblem;
 };

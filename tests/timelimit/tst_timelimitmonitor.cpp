@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QtTest>
 #include <memory>
@@ -187,6 +188,19 @@ private slots:
         m_clock->advanceSecs(10 * 60);
         QVERIFY(!monitor->browsingAllowed());
         QVERIFY(!monitor->grant(0).isEmpty());
+    }
+
+    // Without its database the counter goes on in memory and says so once.
+    void ledgerFailureIsReportedOnceAndCountingGoesOn() {
+        TimeLimitMonitor monitor(everyDay("1"), m_db->filePath("Missing.mdb"), *m_clock,
+                                 QTimeZone("Europe/Berlin"));
+        QSignalSpy problems(&monitor, &TimeLimitMonitor::ledgerProblem);
+        monitor.start();
+        monitor.windowOpened();
+        m_clock->advanceSecs(90);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY(!monitor.browsingAllowed());
+        QVERIFY(!QFileInfo::exists(m_db->filePath("Missing.mdb")));
     }
 
     void noLimitWritesNothing() {
