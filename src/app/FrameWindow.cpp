@@ -8,6 +8,7 @@
 #include <QPixmap>
 
 #include "app/ShutdownCleanup.h"
+#include "app/WindowTiling.h"
 #include "browser/BrowserWindow.h"
 #include "platform/DialogService.h"
 #include "platform/ScreenMetrics.h"
@@ -49,7 +50,8 @@ void FrameWindow::showMenusOf(QMdiSubWindow* active) {
         menuBar()->addAction(m_newBrowser);
         return;
     }
-    for (QMenu* menu : window->menus()) menuBar()->addMenu(menu);
+    // Menus and the bar's own commands ("W&izard") alike.
+    menuBar()->addActions(window->menuBarActions());
 }
 
 QString FrameWindow::databaseMissingMessage(const QString& applicationDirectory) {
@@ -113,6 +115,23 @@ BrowserWindow* FrameWindow::openBrowserWindow(ProfileKind kind) {
     sub->setWindowState(Qt::WindowMaximized);
     window->setUp();
     return window;
+}
+
+void FrameWindow::arrangeWindows(WindowArrangement arrangement) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : m_mdiArea->subWindowList()) {
+        if (sub->isMaximized()) sub->showNormal();
+        if (!sub->isMinimized() && !sub->isHidden()) windows << sub;
+    }
+    if (arrangement == WindowArrangement::Cascade) {
+        m_mdiArea->cascadeSubWindows();
+        return;
+    }
+    const QRect area = m_mdiArea->viewport()->rect();
+    const QList<QRect> places = arrangement == WindowArrangement::TileHorizontally
+                                    ? WindowTiling::horizontally(area, windows.size())
+                                    : WindowTiling::vertically(area, windows.size());
+    for (int i = 0; i < windows.size(); ++i) windows[i]->setGeometry(places[i]);
 }
 
 void FrameWindow::closeEvent(QCloseEvent* event) {

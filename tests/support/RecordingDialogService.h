@@ -40,8 +40,14 @@ public:
         return !printAnswers.isEmpty() && printAnswers.dequeue();
     }
 
+    bool choosePageSetup(QWidget*, QPrinter&) override {
+        ++pageSetupDialogs;
+        return true;
+    }
+
     QStringList messages, titles, questions, prompts, filters, directories;
     int printDialogs = 0;
+    int pageSetupDialogs = 0;
     QQueue<bool> printAnswers;
     QQueue<Answer> answers;
     QQueue<QString> inputs, files;
