@@ -1,11 +1,14 @@
 #include "app/FrameWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QShortcut>
 
 #include "app/ShutdownCleanup.h"
 #include "app/WindowTiling.h"
@@ -34,6 +37,8 @@ FrameWindow::FrameWindow(const BrowserContext& context, QWidget* parent)
     connect(m_newBrowser, &QAction::triggered, this, &FrameWindow::newBrowser);
     menuBar()->addAction(m_newBrowser);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &FrameWindow::showMenusOf);
+    connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this,
+            &FrameWindow::navigateMenuBarByKeyboard);
 }
 
 // The child windows go after the frame's menu bar; they must not reach it on their way out.
@@ -52,6 +57,19 @@ void FrameWindow::showMenusOf(QMdiSubWindow* active) {
     }
     // Menus and the bar's own commands ("W&izard") alike.
     menuBar()->addActions(window->menuBarActions());
+}
+
+// F10 does what a lone Alt does: the menu bar takes the keyboard, its first entry
+// highlighted, for the arrow keys and Enter. The menu bar watches the keyboard for a lone
+// Alt, so F10 plays one to the widget that has the focus.
+void FrameWindow::navigateMenuBarByKeyboard() {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    QKeyEvent check(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+    QApplication::sendEvent(target, &check);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
 }
 
 QString FrameWindow::databaseMissingMessage(const QString& applicationDirectory) {

@@ -40,6 +40,7 @@ protected:
 
 private:
     void showMenusOf(QMdiSubWindow* active);
+    void navigateMenuBarByKeyboard();
     void applyIcon();
     void applyCaption();
 

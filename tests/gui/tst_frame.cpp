@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
@@ -182,6 +183,36 @@ private slots:
         QCOMPARE(frame->menuBar()->actions().first()->objectName(), QStringLiteral("NewBrowser"));
         frame->menuBar()->actions().first()->trigger();
         QCOMPARE(frame->mdiArea()->subWindowList().size(), 1);
+    }
+
+    // "W&izard" stands on the bar without a drop-down; the keyboard reaches it as it reaches
+    // the menus: F10 or Alt, then the arrow keys, then Enter.
+    void wizardFromTheKeyboard_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Alt") << int(Qt::Key_Alt);
+        QTest::newRow("F10") << int(Qt::Key_F10);
+    }
+
+    void wizardFromTheKeyboard() {
+        QFETCH(int, key);
+        createDatabase();
+        auto frame = makeFrame();
+        frame->load();
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        QTRY_VERIFY(QApplication::focusWidget());
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus, Qt::Key(key));
+        QTRY_VERIFY(frame->menuBar()->activeAction() || QApplication::activePopupWidget());
+        for (int i = 0; i < 4; ++i) {
+            QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                                : frame->menuBar();
+            QTest::keyClick(target, Qt::Key_Right);
+        }
+        QTRY_COMPARE(frame->menuBar()->activeAction()->text(), QStringLiteral("W&izard"));
+        QVERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(frame->menuBar(), Qt::Key_Return);
+        QCOMPARE(m_env->forms.capacities, QStringList{"19"});
     }
 
     // Three windows over the frame's client area: cascaded, stacked one above another,
