@@ -305,6 +305,29 @@ private slots:
         QCOMPARE(m_env->dialogs.printDialogs, 0);
     }
 
+    // Page Setup's choices hold for the window's next Print, to a printer or to a PDF file.
+    void pageSetupKeptForPrint() {
+        BrowserWindow* window = open();
+        bool printer = true;
+        window->menuCommands().webCommands().setPrinterInstalled([&printer] { return printer; });
+        fake(window)->completeNavigation(QStringLiteral("http://page.example/"));
+        m_env->dialogs.pageSetupLandscape = true;
+        trigger(window, "PageSetup");
+        trigger(window, "Print");
+        QCOMPARE(m_env->dialogs.printOrientations, QList{QPageLayout::Landscape});
+        printer = false;
+        m_env->dialogs.files << QStringLiteral("/dl/page.pdf");
+        trigger(window, "Print");
+        QCOMPARE(fake(window)->pdfLayout.orientation(), QPageLayout::Landscape);
+        // Another window keeps its own choices.
+        BrowserWindow* other = m_host->openBrowserWindow(ProfileKind::ZD);
+        fake(other)->completeNavigation(QStringLiteral("http://page.example/"));
+        other->menuCommands().webCommands().setPrinterInstalled([] { return true; });
+        trigger(other, "Print");
+        QCOMPARE(m_env->dialogs.printOrientations,
+                 (QList{QPageLayout::Landscape, QPageLayout::Portrait}));
+    }
+
     void addressBook_data() {
         QTest::addColumn<ProfileKind>("kind");
         QTest::addColumn<QString>("installed");

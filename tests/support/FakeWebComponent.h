@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QPageLayout>
 #include <QStringList>
 #include <QWidget>
 
@@ -24,8 +25,9 @@ public:
     QString LocationURL() const override { return location; }
     QString LocationName() const override { return title; }
     void Print(std::shared_ptr<QPrinter>) override { calls << QStringLiteral("Print"); }
-    void PrintToPdf(const QString& filePath, const QPageLayout&) override {
+    void PrintToPdf(const QString& filePath, const QPageLayout& layout) override {
         calls << QStringLiteral("PrintToPdf ") + filePath;
+        pdfLayout = layout;
     }
     // A scripted status, or else: the query fails until a page is loaded, then succeeds.
     CommandStatus QueryStatusWB(Command command) const override;
@@ -45,6 +47,7 @@ public:
 
     QStringList calls;
     QHash<Command, CommandStatus> statuses;
+    QPageLayout pdfLayout;  // of the last PrintToPdf
     QString location;
     QString title;
     bool busy = false;
