@@ -1,5 +1,8 @@
+#include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
@@ -303,6 +306,23 @@ private slots:
         QCOMPARE(m_env->dialogs.filters,
                  (QStringList{"PDF Files (*.pdf)|*.pdf", "PDF Files (*.pdf)|*.pdf"}));
         QCOMPARE(m_env->dialogs.printDialogs, 0);
+    }
+
+    // With typing forbidden, Paste still goes only to the page, even from the address box,
+    // so it cannot type an address.
+    void pasteNeverReachesTheAddressBox() {
+        m_env->settings->write(kManualBrowsing, kAllowed, QStringLiteral("1"));
+        BrowserWindow* window = open();
+        fake(window)->completeNavigation(QStringLiteral("http://page.example/"));
+        fake(window)->calls.clear();
+        auto* address = child<QComboBox>(window, "cboAddress");
+        const QString before = address->currentText();
+        QGuiApplication::clipboard()->setText(QStringLiteral("http://elsewhere.example/"));
+        address->setFocus();
+        trigger(window, "PM");
+        QCOMPARE(fake(window)->calls, QStringList{"ExecWB Paste"});
+        QCOMPARE(address->currentText(), before);
+        QVERIFY(address->isHidden());
     }
 
     // Page Setup's choices hold for the window's next Print, to a printer or to a PDF file.
