@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QUrl>
+#include <utility>
 
 #include "platform/DesktopPrograms.h"
 #include "platform/DialogService.h"

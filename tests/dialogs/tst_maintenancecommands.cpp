@@ -117,8 +117,22 @@ private slots:
         QCOMPARE(m_fx->dialogs.messages, QStringList());
     }
 
+    void configureSettingsWithoutAProgramSaysSo_data() {
+        QTest::addColumn<bool>("foundButFails");
+        QTest::newRow("none found") << false;
+        QTest::newRow("launch failed") << true;
+    }
     void configureSettingsWithoutAProgramSaysSo() {
-        commands().configureSettings(m_fx->programsDir.path());
+        QFETCH(bool, foundButFails);
+        struct FailingLauncher : ProcessLauncher {
+            bool launch(const QString&) override { return false; }
+        } failing;
+        AppServices services = m_fx->services();
+        if (foundButFails) {
+            m_fx->installProgram(QStringLiteral("kcmshell5"));
+            services.launcher = &failing;
+        }
+        MaintenanceCommands(services, nullptr).configureSettings(m_fx->programsDir.path());
         QCOMPARE(m_fx->launcher.launched, QStringList());
         QCOMPARE(
             m_fx->dialogs.messages,
