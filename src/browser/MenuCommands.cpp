@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "browser/NavigationPolicy.h"
-#include "platform/AddressBook.h"
+#include "platform/DesktopPrograms.h"
 #include "platform/DialogService.h"
 #include "platform/FormOpener.h"
 #include "platform/ProcessLauncher.h"
@@ -135,7 +135,10 @@ void MenuCommands::openFile() {
 // domain restriction the command behaves as if none were installed.
 void MenuCommands::addressBook() {
     const bool policyAllows = !m_policy.familySiteMode() && !m_policy.restrained();
-    const QString command = policyAllows ? AddressBook::installedCommand() : QString();
+    const QString command = policyAllows
+                                ? DesktopPrograms::findFirst(DesktopPrograms::addressBook(),
+                                                             DesktopPrograms::searchPath())
+                                : QString();
     if (!command.isEmpty() && m_context.launcher->launch(command)) return;
     if (differencesOf(m_profile.kind).addressBookMissingReported) {
         m_context.dialogs->message(m_window, kNoAddressBook);

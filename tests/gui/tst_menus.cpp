@@ -9,7 +9,6 @@
 
 #include "FakeWindowFixture.h"
 #include "browser/MenuCommands.h"
-#include "platform/AddressBook.h"
 #include "state/SettingsKeys.h"
 
 using namespace SettingsKeys;
@@ -391,7 +390,8 @@ private slots:
         BrowserWindow* window = open(kind);
         trigger(window, "ShowAddress");
         QCOMPARE(m_env->launcher.launched,
-                 launched.isEmpty() ? QStringList{} : QStringList{launched});
+                 launched.isEmpty() ? QStringList{}
+                                    : QStringList{m_bin.path() + QLatin1Char('/') + launched});
         const QString text = QStringLiteral(
             "This option is only available if the IE Address Book is on your system.  If the "
             "file is present but not appearing in this application, make sure the file wab.exe "

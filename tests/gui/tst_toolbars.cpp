@@ -14,6 +14,7 @@
 #include "browser/CustomToolbar.h"
 #include "browser/MenuCommands.h"
 #include "browser/StatusArea.h"
+#include "editors/ToolbarEntry.h"
 #include "state/LinksDatabase.h"
 #include "state/SettingsKeys.h"
 
@@ -329,6 +330,36 @@ private slots:
         QCOMPARE(m_env->launcher.launched, QStringList{"calc"});
         QCOMPARE(fake(window)->calls,
                  (QStringList{"Navigate http://School.example/", "Navigate www.library.example"}));
+    }
+
+    // What the toolbar editor stores is what a window created afterwards shows and runs.
+    void buttonsFromTheEditorReachANewWindow() {
+        QPixmap picture(32, 32);
+        picture.fill(Qt::darkBlue);
+        const QString ico = m_env->appPath() + QStringLiteral("/school.ico");
+        QVERIFY(picture.save(ico, "ICO"));
+        m_env->settings->write(kButtonCount, kAmount, QStringLiteral("19"));
+        ToolbarEntry editor(*m_env->settings);
+        auto enter = [&editor](const QString& name, const QString& file, const QString& command) {
+            QVERIFY(editor.addNew().isEmpty());
+            editor.setText(ToolbarEntry::Field::Name, name);
+            editor.key(ToolbarEntry::Field::Name, ToolbarEntry::Key::Enter);
+            QVERIFY(editor.searchPicture(file).isEmpty());
+            QVERIFY(editor.searchCommandLine(command).isEmpty());
+            QVERIFY(editor.addToToolBar().isEmpty());
+        };
+        enter(QStringLiteral("Gone"), ico, QStringLiteral("calc"));
+        enter(QStringLiteral("School"), ico, QStringLiteral("http://School.example/"));
+        editor.listClick(0);
+        QVERIFY(editor.deleteSelected().isEmpty());
+
+        BrowserWindow* window = open();
+        const QList<QToolButton*>& buttons = window->customToolbar().buttons();
+        QCOMPARE(buttons[0]->toolTip(), QStringLiteral("School"));
+        QVERIFY(!buttons[0]->icon().isNull());
+        QCOMPARE(buttons[1]->toolTip(), QString());
+        buttons[0]->click();
+        QCOMPARE(fake(window)->calls, QStringList{"Navigate http://School.example/"});
     }
 
     void quickLinks() {
