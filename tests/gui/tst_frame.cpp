@@ -215,6 +215,24 @@ private slots:
         QCOMPARE(m_env->forms.capacities, QStringList{"19"});
     }
 
+    // "&Info" and "W&izard" share their letter: Alt+I opens Info, and pressed again while
+    // Info is open, runs the Wizard.
+    void sharedMnemonicOfInfoAndWizard() {
+        createDatabase();
+        auto frame = makeFrame();
+        frame->load();
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        QTRY_VERIFY(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_I, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("Info"));
+        QVERIFY(m_env->forms.opened.isEmpty());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_I, Qt::AltModifier);
+        QTRY_COMPARE(m_env->forms.opened, QStringList{"Form1"});
+        QVERIFY(!QApplication::activePopupWidget());
+    }
+
     // Three windows over the frame's client area: cascaded, stacked one above another,
     // side by side. The first window starts maximized and is restored first.
     void arrangements_data() {
