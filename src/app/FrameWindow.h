@@ -23,6 +23,9 @@ public:
     // The frame's New Browser command: a window of the layout that fits the work area.
     void newBrowser();
     BrowserWindow* openBrowserWindow(ProfileKind kind) override;
+    // Cascade or tile every browser window that is not minimized; a maximized one is
+    // restored first.
+    void arrangeWindows(WindowArrangement arrangement) override;
 
     bool dataBaseMissing() const { return m_dataBaseMissing; }
     QMdiArea* mdiArea() const { return m_mdiArea; }
@@ -37,6 +40,7 @@ protected:
 
 private:
     void showMenusOf(QMdiSubWindow* active);
+    void navigateMenuBarByKeyboard();
     void applyIcon();
     void applyCaption();
 

@@ -16,6 +16,12 @@ QStringList networkSettings() {
             QStringLiteral("nm-connection-editor")};
 }
 
+QStringList addressBook() {
+    return {QStringLiteral("gnome-contacts"), QStringLiteral("kaddressbook"),
+            QStringLiteral("evolution --component=contacts"),
+            QStringLiteral("thunderbird -addressbook")};
+}
+
 QString findFirst(const QStringList& commandLines, const QString& searchPath) {
     const QStringList folders = searchPath.split(QLatin1Char(':'), Qt::SkipEmptyParts);
     for (const QString& line : commandLines) {

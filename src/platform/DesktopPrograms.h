@@ -16,6 +16,10 @@ QStringList systemInformation();
 // editor.
 QStringList networkSettings();
 
+// Contacts, standing in for the system address book: GNOME Contacts, KAddressBook,
+// Evolution's contacts, Thunderbird's address book.
+QStringList addressBook();
+
 // The first of `commandLines` whose program (its first word) is an executable file in a
 // folder of `searchPath` (folders separated by ':'), as a command line the launcher takes:
 // the program's full path, quoted when it holds a blank, then the rest of the line.

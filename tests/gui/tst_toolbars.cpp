@@ -12,6 +12,7 @@
 #include "FakeWindowFixture.h"
 #include "browser/BookmarkFile.h"
 #include "browser/CustomToolbar.h"
+#include "browser/MenuCommands.h"
 #include "browser/StatusArea.h"
 #include "editors/ToolbarEntry.h"
 #include "state/LinksDatabase.h"
@@ -92,11 +93,20 @@ private slots:
         QCOMPARE(child<QComboBox>(window, "Combo1")->geometry(), QRect(320, 10, 121, 21));
     }
 
+    // The Print button runs File, Print: nothing before any page, the message while the
+    // engine refuses, the print dialog once a page is shown.
     void printNeedsAPage() {
         BrowserWindow* window = open();
+        window->menuCommands().webCommands().setPrinterInstalled([] { return true; });
+        child<QToolButton>(window, "Command14")->click();
+        QCOMPARE(m_env->dialogs.messages, QStringList{});
+        fake(window)->completeNavigation(QStringLiteral("http://page.example/"));
+        fake(window)->statuses[WebComponent::Command::Print] =
+            WebComponent::CommandStatus::NotEnabled;
         child<QToolButton>(window, "Command14")->click();
         QCOMPARE(m_env->dialogs.messages, QStringList{"The Print command is currently disabled."});
-        fake(window)->location = QStringLiteral("http://page.example/");
+        fake(window)->statuses.clear();
+        fake(window)->calls.clear();
         m_env->dialogs.printAnswers << false << true;
         child<QToolButton>(window, "Command14")->click();
         QCOMPARE(fake(window)->calls, QStringList{});
