@@ -115,11 +115,14 @@ BrowserWindow* FrameWindow::openBrowserWindow(ProfileKind kind) {
     return window;
 }
 
+void FrameWindow::unload() {
+    if (m_unloaded) return;
+    m_mdiArea->closeAllSubWindows();
+    ShutdownCleanup::deleteLockFiles(m_context.applicationDirectory);
+    m_unloaded = true;
+}
+
 void FrameWindow::closeEvent(QCloseEvent* event) {
-    if (!m_unloaded) {
-        m_mdiArea->closeAllSubWindows();
-        ShutdownCleanup::deleteLockFiles(m_context.applicationDirectory);
-        m_unloaded = true;
-    }
+    unload();
     event->accept();
 }
