@@ -82,8 +82,6 @@ private:
 
     bool eventOnAddressBox(QEvent* event);
     void eventOnQuickLinks(QEvent* event);
-    void setAddressFocused(bool focused);
-    void setQuickLinksFocused(bool focused);
     bool addressBoxAllowed() const;
 
     const LayoutProfile& m_profile;

@@ -217,6 +217,14 @@ private slots:
         QCOMPARE(historyItems(window),
                  (QStringList{"http://A.example/", "http://a.example/", "http://b.example/"}));
         QCOMPARE(window->windowTitle(), QStringLiteral("http://A.example/"));
+        // An entry from the middle moves to the top; the list and the history agree.
+        fake(window)->completeNavigation(QStringLiteral("http://c.example/"));
+        fake(window)->completeNavigation(QStringLiteral("http://a.example/"));
+        const QStringList expected{"http://a.example/", "http://c.example/", "http://A.example/",
+                                   "http://b.example/"};
+        QCOMPARE(historyItems(window), expected);
+        QCOMPARE(window->addressHistory().entries(), expected);
+        QCOMPARE(addressBox(window)->currentText(), QStringLiteral("http://a.example/"));
         QVERIFY(fake(window)->calls.filter(QStringLiteral("Navigate")).isEmpty());
     }
 
