@@ -152,11 +152,14 @@ void FrameWindow::arrangeWindows(WindowArrangement arrangement) {
     for (int i = 0; i < windows.size(); ++i) windows[i]->setGeometry(places[i]);
 }
 
+void FrameWindow::unload() {
+    if (m_unloaded) return;
+    m_mdiArea->closeAllSubWindows();
+    ShutdownCleanup::deleteLockFiles(m_context.applicationDirectory);
+    m_unloaded = true;
+}
+
 void FrameWindow::closeEvent(QCloseEvent* event) {
-    if (!m_unloaded) {
-        m_mdiArea->closeAllSubWindows();
-        ShutdownCleanup::deleteLockFiles(m_context.applicationDirectory);
-        m_unloaded = true;
-    }
+    unload();
     event->accept();
 }

@@ -20,6 +20,10 @@ public:
     // and opens the first browser window. Runs once, before the frame is shown.
     void load();
 
+    // Closes every browser window and deletes the lock files, once; closing the frame runs
+    // it. Must not run inside a dialog's event loop, whose dialog may belong to a window.
+    void unload();
+
     // The frame's New Browser command: a window of the layout that fits the work area.
     void newBrowser();
     BrowserWindow* openBrowserWindow(ProfileKind kind) override;

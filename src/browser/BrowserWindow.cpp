@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr int kBoxHeight = 21;
 
 const QString kPopUpRefused = QStringLiteral(
     "The web page has tried to utilize a Java Script Pop-Up window.  Due to a security breach, at "
@@ -168,6 +167,8 @@ void BrowserWindow::setUp() {
     loadToolBar();
     loadLinkListBox();
     showWindow();
+    // The page takes the keys, and the address box stays narrow beside the quick links.
+    m_web->widget()->setFocus();
     m_policy->resetFirstNavigation();
     m_fillingHistory = false;
     m_web->Navigate(m_startingAddress);
@@ -180,7 +181,7 @@ void BrowserWindow::readSettings() {
     m_startingAddress = store.read(kHome, kFirstKey);
     m_policy->setModes(store.read(kDisney, kOnly), restrained);
     m_manualKeys = store.read(kManualBrowsing, kAllowed);
-    m_navigation->addressBox()->setVisible(addressBoxAllowed());
+    m_navigation->setAddressAllowed(addressBoxAllowed());
     const QString company = store.read(kCompanyInfo, kFirstKey);
     if (!company.isEmpty()) setWindowTitle(company);
     if (m_startingAddress.isEmpty()) {
@@ -286,8 +287,7 @@ void BrowserWindow::applyToolbarLayout(bool focusComponent) {
     m_mainItem->setChecked(m_toolbars.mainChecked());
     m_customItem->setChecked(m_toolbars.customChecked());
     m_statusBarItem->setChecked(m_toolbars.statusBarChecked());
-    m_navigation->setVisible(m_toolbars.navigationVisible());
-    m_navigation->addressBox()->setVisible(m_toolbars.navigationVisible() && addressBoxAllowed());
+    m_navigation->setShown(m_toolbars.navigationVisible());
     m_custom->setRowTop(m_toolbars.customTop());
     m_custom->setRowVisible(m_toolbars.customVisible());
     m_status->setVisible(m_toolbars.statusBarVisible());
@@ -352,10 +352,10 @@ bool BrowserWindow::eventOnAddressBox(QEvent* event) {
             return true;
         }
         case QEvent::FocusIn:
-            setAddressFocused(true);
+            m_navigation->setAddressFocused(true);
             return false;
         case QEvent::FocusOut:
-            if (!isFocusOutToOwnPopup(event)) setAddressFocused(false);
+            if (!isFocusOutToOwnPopup(event)) m_navigation->setAddressFocused(false);
             return false;
         default:
             return false;
@@ -363,30 +363,10 @@ bool BrowserWindow::eventOnAddressBox(QEvent* event) {
 }
 
 void BrowserWindow::eventOnQuickLinks(QEvent* event) {
-    if (event->type() == QEvent::FocusIn) setQuickLinksFocused(true);
+    if (event->type() == QEvent::FocusIn) m_navigation->setQuickLinksFocused(true);
     if (event->type() == QEvent::FocusOut && !isFocusOutToOwnPopup(event)) {
-        setQuickLinksFocused(false);
+        m_navigation->setQuickLinksFocused(false);
     }
-}
-
-void BrowserWindow::setAddressFocused(bool focused) {
-    QComboBox* quickLinks = m_navigation->quickLinks();
-    if (focused) quickLinks->hide();
-    m_navigation->addressBox()->resize(
-        focused ? m_profile.addressFocusedWidth : m_profile.address.width, kBoxHeight);
-    if (!focused) quickLinks->show();
-}
-
-// In the layouts where the quick links widen over the address box while focused.
-void BrowserWindow::setQuickLinksFocused(bool focused) {
-    const LayoutProfile::Span rest = m_profile.quickLinks;
-    const LayoutProfile::Span wide = m_profile.quickLinksFocused;
-    if (wide.left == rest.left && wide.width == rest.width) return;
-    QComboBox* address = m_navigation->addressBox();
-    if (focused) address->hide();
-    const LayoutProfile::Span place = focused ? wide : rest;
-    m_navigation->quickLinks()->setGeometry(place.left, m_profile.boxTop, place.width, kBoxHeight);
-    if (!focused) address->setVisible(addressBoxAllowed());
 }
 
 QString BrowserWindow::addressText() const {
@@ -404,11 +384,12 @@ void BrowserWindow::stopBusyAnimation() {
 void BrowserWindow::recordHistory() {
     const QString location = m_web->LocationURL();
     setWindowTitle(location);
-    m_history.record(location);
+    const qsizetype previous = m_history.record(location);
     QComboBox* address = m_navigation->addressBox();
     m_fillingHistory = true;
-    address->clear();
-    address->addItems(m_history.entries());
+    // The list follows the history with one removal and one insertion, not a refill.
+    if (previous >= 0) address->removeItem(int(previous));
+    address->insertItem(0, location);
     address->setCurrentIndex(0);
     m_fillingHistory = false;
 }

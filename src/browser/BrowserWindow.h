@@ -87,8 +87,6 @@ private:
 
     bool eventOnAddressBox(QEvent* event);
     void eventOnQuickLinks(QEvent* event);
-    void setAddressFocused(bool focused);
-    void setQuickLinksFocused(bool focused);
     bool addressBoxAllowed() const;
 
     const LayoutProfile& m_profile;
