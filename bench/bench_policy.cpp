@@ -41,6 +41,9 @@ public:
     QString LocationURL() const override { return m_location; }
     QString LocationName() const override { return QString(); }
     void Print(std::shared_ptr<QPrinter>) override {}
+    void PrintToPdf(const QString&, const QPageLayout&) override {}
+    CommandStatus QueryStatusWB(Command) const override { return CommandStatus::QueryFailed; }
+    void ExecWB(Command, const QString&) override {}
     void show() override {}
     void hide() override {}
     bool isShown() const override { return true; }

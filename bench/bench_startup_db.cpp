@@ -1,5 +1,7 @@
 // Times the start-up database step (presence check and compaction) on visit logs of
-// growing size, beside the sqlite3 tool's own VACUUM INTO on the same file.
+// growing size: on a file without free pages, where only the check runs, and on the same
+// log after a fifth of its rows were deleted, where the file is rebuilt, beside the
+// sqlite3 tool's own VACUUM INTO on that file.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -46,6 +48,20 @@ bool fillLog(const QString& file, int rows) {
     return ok;
 }
 
+// Deletes the oldest fifth of the visits: their pages become free.
+bool deleteFifth(const QString& file, int rows) {
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "bench-delete");
+        db.setDatabaseName(file);
+        ok = db.open() &&
+             QSqlQuery(db).exec(QStringLiteral("DELETE FROM Visited WHERE ID <= %1").arg(rows / 5));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("bench-delete");
+    return ok;
+}
+
 // Median wall time in milliseconds of `kRuns` runs of `step`; negative when a run fails.
 // `prepare` runs before each timed run and is not measured.
 double medianMilliseconds(const std::function<void()>& prepare, const std::function<bool()>& step) {
@@ -76,37 +92,44 @@ int main(int argc, char* argv[]) {
     }
 
     std::printf("median of %d runs, warm file cache\n\n", kRuns);
-    std::printf("%12s %10s %18s %24s %8s\n", "Visited rows", "file MB", "start-up step ms",
-                "sqlite3 VACUUM INTO ms", "ratio");
+    std::printf("%12s %10s %16s %20s %24s %8s\n", "Visited rows", "file MB", "check only ms",
+                "compaction ms", "sqlite3 VACUUM INTO ms", "ratio");
     for (const int rows : {10'000, 100'000, 1'000'000}) {
         const QTemporaryDir dir;
         const QString database = dir.filePath("Links.mdb");
         const QString other = dir.filePath("other.mdb");
+        const QString withFreePages = dir.filePath("free.mdb");
         if (!dir.isValid() || !LinksDatabase::createEmpty(database).isEmpty() ||
-            !fillLog(database, rows)) {
+            !fillLog(database, rows) || !QFile::copy(database, withFreePages) ||
+            !deleteFifth(withFreePages, rows)) {
             std::fprintf(stderr, "bench_startup_db: could not build the %d-row database\n", rows);
             return 1;
         }
+        const auto startupStep = [&](DatabaseCompactor::Outcome expected) {
+            return DatabasePath::exists(dir.path() + "\\links.mdb") &&
+                   DatabaseCompactor(dir.path()).compact() == expected;
+        };
 
-        const double startup =
-            medianMilliseconds([] {},
-                               [&] {
-                                   return DatabasePath::exists(dir.path() + "\\links.mdb") &&
-                                          DatabaseCompactor(dir.path()).compact() ==
-                                              DatabaseCompactor::Outcome::Compacted;
-                               });
+        const double check = medianMilliseconds(
+            [] {}, [&] { return startupStep(DatabaseCompactor::Outcome::NothingToReclaim); });
+        const double startup = medianMilliseconds(
+            [&] { QFile::remove(database), QFile::copy(withFreePages, database); },
+            [&] { return startupStep(DatabaseCompactor::Outcome::Compacted); });
         const double tool = medianMilliseconds(
-            [&] { QFile::remove(other); },
+            [&] {
+                QFile::remove(other), QFile::remove(database), QFile::copy(withFreePages, database);
+            },
             [&] {
                 return QProcess::execute(sqlite3, {database, "VACUUM INTO " + sqlLiteral(other)}) ==
                        0;
             });
-        if (startup < 0 || tool < 0) {
+        if (check < 0 || startup < 0 || tool < 0) {
             std::fprintf(stderr, "bench_startup_db: a run failed at %d rows\n", rows);
             return 1;
         }
-        std::printf("%12d %10.1f %18.1f %24.1f %8.2f\n", rows,
-                    QFileInfo(database).size() / 1048576.0, startup, tool, startup / tool);
+        std::printf("%12d %10.1f %16.1f %20.1f %24.1f %8.2f\n", rows,
+                    QFileInfo(withFreePages).size() / 1048576.0, check, startup, tool,
+                    startup / tool);
     }
     return 0;
 }

@@ -1,13 +1,17 @@
 #include "app/FrameWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QShortcut>
 
 #include "app/ShutdownCleanup.h"
+#include "app/WindowTiling.h"
 #include "browser/BrowserWindow.h"
 #include "platform/DialogService.h"
 #include "platform/ScreenMetrics.h"
@@ -33,6 +37,8 @@ FrameWindow::FrameWindow(const BrowserContext& context, QWidget* parent)
     connect(m_newBrowser, &QAction::triggered, this, &FrameWindow::newBrowser);
     menuBar()->addAction(m_newBrowser);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &FrameWindow::showMenusOf);
+    connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this,
+            &FrameWindow::navigateMenuBarByKeyboard);
 }
 
 // The child windows go after the frame's menu bar; they must not reach it on their way out.
@@ -49,7 +55,21 @@ void FrameWindow::showMenusOf(QMdiSubWindow* active) {
         menuBar()->addAction(m_newBrowser);
         return;
     }
-    for (QMenu* menu : window->menus()) menuBar()->addMenu(menu);
+    // Menus and the bar's own commands ("W&izard") alike.
+    menuBar()->addActions(window->menuBarActions());
+}
+
+// F10 does what a lone Alt does: the menu bar takes the keyboard, its first entry
+// highlighted, for the arrow keys and Enter. The menu bar watches the keyboard for a lone
+// Alt, so F10 plays one to the widget that has the focus.
+void FrameWindow::navigateMenuBarByKeyboard() {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    QKeyEvent check(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+    QApplication::sendEvent(target, &check);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
 }
 
 QString FrameWindow::databaseMissingMessage(const QString& applicationDirectory) {
@@ -115,11 +135,31 @@ BrowserWindow* FrameWindow::openBrowserWindow(ProfileKind kind) {
     return window;
 }
 
-void FrameWindow::closeEvent(QCloseEvent* event) {
-    if (!m_unloaded) {
-        m_mdiArea->closeAllSubWindows();
-        ShutdownCleanup::deleteLockFiles(m_context.applicationDirectory);
-        m_unloaded = true;
+void FrameWindow::arrangeWindows(WindowArrangement arrangement) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : m_mdiArea->subWindowList()) {
+        if (sub->isMaximized()) sub->showNormal();
+        if (!sub->isMinimized() && !sub->isHidden()) windows << sub;
     }
+    if (arrangement == WindowArrangement::Cascade) {
+        m_mdiArea->cascadeSubWindows();
+        return;
+    }
+    const QRect area = m_mdiArea->viewport()->rect();
+    const QList<QRect> places = arrangement == WindowArrangement::TileHorizontally
+                                    ? WindowTiling::horizontally(area, windows.size())
+                                    : WindowTiling::vertically(area, windows.size());
+    for (int i = 0; i < windows.size(); ++i) windows[i]->setGeometry(places[i]);
+}
+
+void FrameWindow::unload() {
+    if (m_unloaded) return;
+    m_mdiArea->closeAllSubWindows();
+    ShutdownCleanup::deleteLockFiles(m_context.applicationDirectory);
+    m_unloaded = true;
+}
+
+void FrameWindow::closeEvent(QCloseEvent* event) {
+    unload();
     event->accept();
 }

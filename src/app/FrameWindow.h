@@ -20,9 +20,16 @@ public:
     // and opens the first browser window. Runs once, before the frame is shown.
     void load();
 
+    // Closes every browser window and deletes the lock files, once; closing the frame runs
+    // it. Must not run inside a dialog's event loop, whose dialog may belong to a window.
+    void unload();
+
     // The frame's New Browser command: a window of the layout that fits the work area.
     void newBrowser();
     BrowserWindow* openBrowserWindow(ProfileKind kind) override;
+    // Cascade or tile every browser window that is not minimized; a maximized one is
+    // restored first.
+    void arrangeWindows(WindowArrangement arrangement) override;
 
     bool dataBaseMissing() const { return m_dataBaseMissing; }
     QMdiArea* mdiArea() const { return m_mdiArea; }
@@ -37,6 +44,7 @@ protected:
 
 private:
     void showMenusOf(QMdiSubWindow* active);
+    void navigateMenuBarByKeyboard();
     void applyIcon();
     void applyCaption();
 

@@ -6,10 +6,10 @@
 
 #include "app/FrameWindow.h"
 #include "app/SplashWindow.h"
+#include "app/TerminationRequest.h"
 #include "platform/QtDialogService.h"
 #include "platform/QtProcessLauncher.h"
 #include "platform/QtWebComponent.h"
-#include "platform/UnixSignalWatcher.h"
 #include "state/SettingsStore.h"
 
 namespace Startup {
@@ -26,6 +26,9 @@ long long splashPause() {
 }
 
 int run(QApplication& application) {
+    QApplication::setOrganizationName(QStringLiteral("Zelvo"));
+    QApplication::setApplicationName(QStringLiteral("Browser"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zelvo Browser"));
     SettingsStore settings;
     QtDialogService dialogs;
     QtProcessLauncher launcher;
@@ -40,9 +43,7 @@ int run(QApplication& application) {
     context.webComponents = QtWebComponent::factory(profile);
 
     FrameWindow frame(context);
-    UnixSignalWatcher terminationSignals;
-    QObject::connect(&terminationSignals, &UnixSignalWatcher::terminationRequested, &frame,
-                     &FrameWindow::close);
+    const TerminationRequest termination;
 
     {
         SplashWindow splash;
@@ -54,12 +55,20 @@ int run(QApplication& application) {
     }
 
     frame.load();
-    // Without a window manager a maximized window keeps its size: give it the screen first.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        frame.setGeometry(screen->availableGeometry());
+    int exitCode = 0;
+    // A request that came while the load's dialogs were open has ended their loops already.
+    if (!termination.requested()) {
+        // Without a window manager a maximized window keeps its size: give it the screen first.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            frame.setGeometry(screen->availableGeometry());
+        }
+        frame.showMaximized();
+        exitCode = application.exec();
     }
-    frame.showMaximized();
-    return application.exec();
+    // Every loop has ended and no dialog is left on the stack: the frame unloads here unless
+    // the user closed it already.
+    frame.unload();
+    return exitCode;
 }
 
 }  // namespace Startup

@@ -8,7 +8,8 @@ namespace Startup {
 // splash stays up and the program does not respond meanwhile. Returns the count run.
 long long splashPause();
 
-// From launch to the shown frame; returns the event loop's exit code.
+// From launch to the end: names the application, shows the splash, loads and shows the
+// frame, runs the event loop and unloads the frame. Returns the program's exit code.
 int run(QApplication& application);
 
 }  // namespace Startup

@@ -1,7 +1,13 @@
 #include "browser/AddressHistory.h"
 
-void AddressHistory::record(const QString& address) {
-    const int found = m_entries.indexOf(address);
-    if (found >= 0) m_entries.removeAt(found);
+qsizetype AddressHistory::record(const QString& address) {
+    qsizetype found = -1;
+    if (m_known.contains(address)) {
+        found = m_entries.indexOf(address);
+        m_entries.removeAt(found);
+    } else {
+        m_known.insert(address);
+    }
     m_entries.prepend(address);
+    return found;
 }

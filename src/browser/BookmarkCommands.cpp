@@ -26,7 +26,8 @@ void open(QWidget* parent, DialogService& dialogs, WebComponent& web, const QStr
         if (reportFailures) dialogs.message(parent, bookmark.error);
         return;
     }
-    web.Navigate(bookmark.address);
+    // A file without an address is no failure of the reading: there is nowhere to go.
+    if (!bookmark.address.isEmpty()) web.Navigate(bookmark.address);
 }
 
 void add(QWidget* parent, DialogService& dialogs, const WebComponent& web, const QString& folder) {

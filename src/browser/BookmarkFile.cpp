@@ -110,9 +110,7 @@ ReadResult read(const QString& path) {
     if (file.error() != QFileDevice::NoError) return readFailure(file.errorString());
     if (data.size() > maxFileSize)
         return readFailure(QStringLiteral("%1 is too large for a bookmark").arg(path));
-    const QString address = addressFromLine(lastLineRead(decoded(data)));
-    if (address.isEmpty()) return readFailure(QStringLiteral("%1 holds no address").arg(path));
-    return {address, {}};
+    return {addressFromLine(lastLineRead(decoded(data))), {}};
 }
 
 QString safeFileName(const QString& title, const QString& address) {

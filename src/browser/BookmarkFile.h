@@ -31,8 +31,8 @@ struct WriteResult {
 // Files above this size are refused rather than read.
 constexpr qint64 maxFileSize = 1024 * 1024;
 
-// The address in the file at `path`. A file that cannot be read, is too large, or yields
-// an empty address fails with an error text and no address.
+// The address in the file at `path`, empty when the file holds none. A file that cannot
+// be read, or is too large, fails with an error text and no address.
 ReadResult read(const QString& path);
 
 // A file name (without ".url") made from a page title: characters that are not allowed

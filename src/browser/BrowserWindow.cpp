@@ -4,12 +4,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QToolButton>
 
 #include "browser/BookmarkCommands.h"
 #include "browser/CustomToolbar.h"
+#include "browser/MenuCommands.h"
 #include "browser/StatusArea.h"
 #include "platform/DialogService.h"
 #include "platform/SystemDirectories.h"
@@ -20,12 +21,10 @@
 
 namespace {
 
-constexpr int kBoxHeight = 21;
 
 const QString kPopUpRefused = QStringLiteral(
     "The web page has tried to utilize a Java Script Pop-Up window.  Due to a security breach, at "
     "this time Zelvo Browser will not allow Java Pop Ups.");
-const QString kPrintDisabled = QStringLiteral("The Print command is currently disabled.");
 const QString kQuickLinksCaption = QStringLiteral("Quick Links");
 
 // The client area holds its controls at fixed positions; its preferred size is the layout's.
@@ -58,6 +57,7 @@ BrowserWindow::BrowserWindow(ProfileKind kind, const BrowserContext& context, QW
 
 // The component goes first, while the widgets it sits among still exist.
 BrowserWindow::~BrowserWindow() {
+    m_commands.reset();
     m_policy.reset();
     m_web.reset();
 }
@@ -90,6 +90,8 @@ void BrowserWindow::createControls() {
     m_custom =
         new CustomToolbar(m_profile, m_client, *m_context.settings, *m_web, *m_context.launcher);
     m_status = new StatusArea(m_profile, m_client, [this] { return m_web->Busy(); });
+    m_commands = std::make_unique<MenuCommands>(this, m_profile, m_context, *m_web, *m_policy,
+                                                [this] { return pageCommandsAllowed(); });
 
     m_windowsDirectory = new QLineEdit(m_client);
     m_windowsDirectory->setObjectName(QStringLiteral("WINDIR"));
@@ -104,50 +106,55 @@ void BrowserWindow::connectNavigationButtons() {
     onClick(NavigationToolbar::Forward, [this] { m_web->GoForward(); });
     onClick(NavigationToolbar::Home, [this] { m_web->Navigate(m_startingAddress); });
     onClick(NavigationToolbar::Execute, [this] { execute(); });
-    onClick(NavigationToolbar::Print, [this] { print(); });
+    onClick(NavigationToolbar::Print, [this] { runMenuCommand(MenuCommand::Print); });
     onClick(NavigationToolbar::Stop, [this] { stop(); });
     onClick(NavigationToolbar::Refresh, [this] { m_web->Refresh(); });
 }
 
-QAction* BrowserWindow::addCommand(QMenu* menu, const QString& objectName, const QString& caption,
-                                   void (BrowserWindow::*command)()) {
-    QAction* action = menu->addAction(caption, this, command);
-    action->setObjectName(objectName);
-    return action;
-}
-
 void BrowserWindow::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    addCommand(file, QStringLiteral("NewBrowser"), QStringLiteral("&New Browser"),
-               &BrowserWindow::newBrowser);
-    addCommand(file, QStringLiteral("Print"), QStringLiteral("&Print"), &BrowserWindow::print);
-
-    QMenu* bookMarks = menuBar()->addMenu(QStringLiteral("&BookMarks"));
-    addCommand(bookMarks, QStringLiteral("LoadBookMark"), QStringLiteral("&Open Book Mark"),
-               &BrowserWindow::openBookMark);
-    addCommand(bookMarks, QStringLiteral("AddBookMark"), QStringLiteral("&Add Book Mark"),
-               &BrowserWindow::addBookMark);
-
-    QMenu* toolBars = menuBar()->addMenu(QStringLiteral("&ToolBars"));
-    toolBars->setObjectName(QStringLiteral("Screen"));
-    m_mainItem = addCommand(toolBars, QStringLiteral("Main"), QStringLiteral("&Main"),
-                            &BrowserWindow::toggleMain);
-    m_customItem = addCommand(toolBars, QStringLiteral("Custom"), QStringLiteral("&Custom"),
-                              &BrowserWindow::toggleCustom);
-    m_statusBarItem = addCommand(toolBars, QStringLiteral("StatusBar"),
-                                 QStringLiteral("&StatusBar"), &BrowserWindow::toggleStatusBar);
-    for (QAction* item : {m_mainItem, m_customItem, m_statusBarItem}) {
-        item->setCheckable(true);
-        item->setChecked(true);
+    const QHash<MenuCommand, QAction*> actions =
+        MenuTable::build(menuBar(), [this](MenuCommand command) { runMenuCommand(command); });
+    m_mainItem = actions.value(MenuCommand::ToggleMain);
+    m_customItem = actions.value(MenuCommand::ToggleCustom);
+    m_statusBarItem = actions.value(MenuCommand::ToggleStatusBar);
+    if (MenuCommands::emailTitleOpensMailClient(m_profile.kind)) {
+        QMenu* email = menuBar()->findChild<QMenu*>(QStringLiteral("Email"));
+        connect(email, &QMenu::aboutToShow, this, [this] { m_commands->openMailClient(); });
     }
 }
 
-QList<QMenu*> BrowserWindow::menus() const {
-    QList<QMenu*> menus;
-    for (QAction* action : menuBar()->actions()) {
-        if (action->menu()) menus << action->menu();
+void BrowserWindow::runMenuCommand(MenuCommand command) {
+    switch (command) {
+        case MenuCommand::NewBrowser:
+            newBrowser();
+            return;
+        case MenuCommand::OpenBookMark:
+            openBookMark();
+            return;
+        case MenuCommand::AddBookMark:
+            addBookMark();
+            return;
+        case MenuCommand::ToggleMain:
+            toggleMain();
+            return;
+        case MenuCommand::ToggleCustom:
+            toggleCustom();
+            return;
+        case MenuCommand::ToggleStatusBar:
+            toggleStatusBar();
+            return;
+        default:
+            m_commands->run(command);
+            return;
     }
-    return menus;
+}
+
+QList<QAction*> BrowserWindow::menuBarActions() const {
+    return menuBar()->actions();
+}
+
+bool BrowserWindow::pageCommandsAllowed() const {
+    return !m_web->LocationURL().isEmpty() && m_web->isShown() && m_policy->ok();
 }
 
 void BrowserWindow::setUp() {
@@ -160,6 +167,8 @@ void BrowserWindow::setUp() {
     loadToolBar();
     loadLinkListBox();
     showWindow();
+    // The page takes the keys, and the address box stays narrow beside the quick links.
+    m_web->widget()->setFocus();
     m_policy->resetFirstNavigation();
     m_fillingHistory = false;
     m_web->Navigate(m_startingAddress);
@@ -172,7 +181,7 @@ void BrowserWindow::readSettings() {
     m_startingAddress = store.read(kHome, kFirstKey);
     m_policy->setModes(store.read(kDisney, kOnly), restrained);
     m_manualKeys = store.read(kManualBrowsing, kAllowed);
-    m_navigation->addressBox()->setVisible(addressBoxAllowed());
+    m_navigation->setAddressAllowed(addressBoxAllowed());
     const QString company = store.read(kCompanyInfo, kFirstKey);
     if (!company.isEmpty()) setWindowTitle(company);
     if (m_startingAddress.isEmpty()) {
@@ -261,15 +270,6 @@ void BrowserWindow::stop() {
     m_status->resetAnimation();
 }
 
-void BrowserWindow::print() {
-    if (m_web->LocationURL().isEmpty()) {
-        showMessage(kPrintDisabled);
-        return;
-    }
-    auto printer = std::make_shared<QPrinter>();
-    if (m_context.dialogs->choosePrinter(this, *printer)) m_web->Print(printer);
-}
-
 void BrowserWindow::toggleMain() {
     applyToolbarLayout(m_toolbars.toggleMain());
 }
@@ -287,8 +287,7 @@ void BrowserWindow::applyToolbarLayout(bool focusComponent) {
     m_mainItem->setChecked(m_toolbars.mainChecked());
     m_customItem->setChecked(m_toolbars.customChecked());
     m_statusBarItem->setChecked(m_toolbars.statusBarChecked());
-    m_navigation->setVisible(m_toolbars.navigationVisible());
-    m_navigation->addressBox()->setVisible(m_toolbars.navigationVisible() && addressBoxAllowed());
+    m_navigation->setShown(m_toolbars.navigationVisible());
     m_custom->setRowTop(m_toolbars.customTop());
     m_custom->setRowVisible(m_toolbars.customVisible());
     m_status->setVisible(m_toolbars.statusBarVisible());
@@ -353,10 +352,10 @@ bool BrowserWindow::eventOnAddressBox(QEvent* event) {
             return true;
         }
         case QEvent::FocusIn:
-            setAddressFocused(true);
+            m_navigation->setAddressFocused(true);
             return false;
         case QEvent::FocusOut:
-            if (!isFocusOutToOwnPopup(event)) setAddressFocused(false);
+            if (!isFocusOutToOwnPopup(event)) m_navigation->setAddressFocused(false);
             return false;
         default:
             return false;
@@ -364,30 +363,10 @@ bool BrowserWindow::eventOnAddressBox(QEvent* event) {
 }
 
 void BrowserWindow::eventOnQuickLinks(QEvent* event) {
-    if (event->type() == QEvent::FocusIn) setQuickLinksFocused(true);
+    if (event->type() == QEvent::FocusIn) m_navigation->setQuickLinksFocused(true);
     if (event->type() == QEvent::FocusOut && !isFocusOutToOwnPopup(event)) {
-        setQuickLinksFocused(false);
+        m_navigation->setQuickLinksFocused(false);
     }
-}
-
-void BrowserWindow::setAddressFocused(bool focused) {
-    QComboBox* quickLinks = m_navigation->quickLinks();
-    if (focused) quickLinks->hide();
-    m_navigation->addressBox()->resize(
-        focused ? m_profile.addressFocusedWidth : m_profile.address.width, kBoxHeight);
-    if (!focused) quickLinks->show();
-}
-
-// In the layouts where the quick links widen over the address box while focused.
-void BrowserWindow::setQuickLinksFocused(bool focused) {
-    const LayoutProfile::Span rest = m_profile.quickLinks;
-    const LayoutProfile::Span wide = m_profile.quickLinksFocused;
-    if (wide.left == rest.left && wide.width == rest.width) return;
-    QComboBox* address = m_navigation->addressBox();
-    if (focused) address->hide();
-    const LayoutProfile::Span place = focused ? wide : rest;
-    m_navigation->quickLinks()->setGeometry(place.left, m_profile.boxTop, place.width, kBoxHeight);
-    if (!focused) address->setVisible(addressBoxAllowed());
 }
 
 QString BrowserWindow::addressText() const {
@@ -405,11 +384,12 @@ void BrowserWindow::stopBusyAnimation() {
 void BrowserWindow::recordHistory() {
     const QString location = m_web->LocationURL();
     setWindowTitle(location);
-    m_history.record(location);
+    const qsizetype previous = m_history.record(location);
     QComboBox* address = m_navigation->addressBox();
     m_fillingHistory = true;
-    address->clear();
-    address->addItems(m_history.entries());
+    // The list follows the history with one removal and one insertion, not a refill.
+    if (previous >= 0) address->removeItem(int(previous));
+    address->insertItem(0, location);
     address->setCurrentIndex(0);
     m_fillingHistory = false;
 }

@@ -5,11 +5,13 @@
 
 #include "browser/AddressHistory.h"
 #include "browser/BrowserContext.h"
+#include "browser/MenuTable.h"
 #include "browser/NavigationPolicy.h"
 #include "browser/NavigationToolbar.h"
 #include "browser/ToolbarLayout.h"
 
 class CustomToolbar;
+class MenuCommands;
 class QAction;
 class QComboBox;
 class QLineEdit;
@@ -32,8 +34,13 @@ public:
     const AddressHistory& addressHistory() const { return m_history; }
     const ToolbarLayout& toolbarLayout() const { return m_toolbars; }
     CustomToolbar& customToolbar() const { return *m_custom; }
-    // The window's menus, in menu bar order; the frame shows them while the window is active.
-    QList<QMenu*> menus() const;
+    // The window's menu bar entries, menus and bar commands in order; the frame shows them
+    // while the window is active.
+    QList<QAction*> menuBarActions() const;
+    MenuCommands& menuCommands() const { return *m_commands; }
+    // A page was loaded, the component shows it and the policy allowed it: what the page
+    // commands (print, save) need.
+    bool pageCommandsAllowed() const;
     StatusArea& statusArea() const { return *m_status; }
 
     QString startingAddress() const { return m_startingAddress; }
@@ -61,8 +68,7 @@ private:
     void createControls();
     void connectNavigationButtons();
     void createMenus();
-    QAction* addCommand(QMenu* menu, const QString& objectName, const QString& caption,
-                        void (BrowserWindow::*command)());
+    void runMenuCommand(MenuCommand command);
     void readSettings();
     void showWindow();
 
@@ -70,7 +76,6 @@ private:
     void newBrowser();
     void execute();
     void stop();
-    void print();
     void chooseQuickLink(int index);
     QString favoritesFolder() const;
     void openBookMark();
@@ -82,8 +87,6 @@ private:
 
     bool eventOnAddressBox(QEvent* event);
     void eventOnQuickLinks(QEvent* event);
-    void setAddressFocused(bool focused);
-    void setQuickLinksFocused(bool focused);
     bool addressBoxAllowed() const;
 
     const LayoutProfile& m_profile;
@@ -102,6 +105,7 @@ private:
 
     QWidget* m_client = nullptr;
     std::unique_ptr<NavigationToolbar> m_navigation;
+    std::unique_ptr<MenuCommands> m_commands;
     CustomToolbar* m_custom = nullptr;
     StatusArea* m_status = nullptr;
     QLineEdit* m_windowsDirectory = nullptr;

@@ -7,8 +7,7 @@
 #include "browser/CustomCommand.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/WebComponent.h"
-#include "state/SettingsKeys.h"
-#include "state/SettingsStore.h"
+#include "state/ToolbarSlots.h"
 
 namespace {
 
@@ -49,29 +48,25 @@ CustomToolbar::CustomToolbar(const LayoutProfile& profile, QWidget* client, Sett
 }
 
 void CustomToolbar::load() {
-    using namespace SettingsKeys;
-    for (int slot = 0;; ++slot) {
-        const QString key = QString::number(slot);
-        const QString name = m_settings.read(kToolName, key);
-        if (name.isEmpty()) return;
-        if (slot >= m_buttons.size()) continue;
+    const QList<ToolbarButton> row = ToolbarSlots(m_settings).usedRow();
+    for (int slot = 0; slot < row.size() && slot < m_buttons.size(); ++slot) {
         QToolButton* button = m_buttons[slot];
         button->show();
         button->setAutoRaise(false);
         // Spare buttons of the small layout sit over the page when they come into use.
         button->raise();
-        const QPixmap picture(m_settings.read(kToolImage, key));
+        const QPixmap picture(row[slot].picture);
         if (!picture.isNull()) {
             button->setIcon(QIcon(picture));
             button->setIconSize(picture.size().boundedTo(button->size().shrunkBy(
                 QMargins(kPictureMargin, kPictureMargin, kPictureMargin, kPictureMargin))));
         }
-        button->setToolTip(name);
+        button->setToolTip(row[slot].name);
     }
 }
 
 void CustomToolbar::click(int slot) {
-    const QString command = m_settings.read(SettingsKeys::kToolFileName, QString::number(slot));
+    const QString command = ToolbarSlots(m_settings).commandLine(slot);
     if (command.isEmpty()) return;
     if (CustomCommand::isWebAddress(command)) {
         m_web.Navigate(command);

@@ -32,7 +32,8 @@ const ButtonDesign kButtons[NavigationToolbar::ButtonCount] = {
 }  // namespace
 
 NavigationToolbar::NavigationToolbar(const LayoutProfile& profile, QWidget* client)
-    : m_background(new QFrame(client)),
+    : m_profile(profile),
+      m_background(new QFrame(client)),
       m_line(new QFrame(client)),
       m_address(new QComboBox(client)),
       m_quickLinks(new QComboBox(client)) {
@@ -71,9 +72,46 @@ NavigationToolbar::NavigationToolbar(const LayoutProfile& profile, QWidget* clie
                               kBoxHeight);
 }
 
-void NavigationToolbar::setVisible(bool visible) {
-    m_background->setVisible(visible);
-    m_line->setVisible(visible);
-    for (QToolButton* button : m_buttons) button->setVisible(visible);
-    m_quickLinks->setVisible(visible);
+void NavigationToolbar::setShown(bool shown) {
+    m_shown = shown;
+    apply();
+}
+
+void NavigationToolbar::setAddressAllowed(bool allowed) {
+    m_addressAllowed = allowed;
+    apply();
+}
+
+void NavigationToolbar::setAddressFocused(bool focused) {
+    m_addressFocused = focused;
+    apply();
+}
+
+void NavigationToolbar::setQuickLinksFocused(bool focused) {
+    m_quickLinksFocused = focused;
+    apply();
+}
+
+bool NavigationToolbar::quickLinksWiden() const {
+    const LayoutProfile::Span rest = m_profile.quickLinks;
+    const LayoutProfile::Span wide = m_profile.quickLinksFocused;
+    return wide.left != rest.left || wide.width != rest.width;
+}
+
+// Hiding a focused box moves the focus, whose handlers call back in here: every step reads
+// the facts afresh, so such a nested call and this one agree on the result.
+void NavigationToolbar::apply() {
+    m_quickLinks->setVisible(m_shown && !m_addressFocused);
+    m_address->setVisible(m_shown && m_addressAllowed &&
+                          !(m_quickLinksFocused && quickLinksWiden()));
+    m_background->setVisible(m_shown);
+    m_line->setVisible(m_shown);
+    for (QToolButton* button : m_buttons) button->setVisible(m_shown);
+
+    m_address->resize(m_addressFocused ? m_profile.addressFocusedWidth : m_profile.address.width,
+                      kBoxHeight);
+    const LayoutProfile::Span place = m_quickLinksFocused && quickLinksWiden()
+                                          ? m_profile.quickLinksFocused
+                                          : m_profile.quickLinks;
+    m_quickLinks->setGeometry(place.left, m_profile.boxTop, place.width, kBoxHeight);
 }

@@ -28,9 +28,14 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& suggestedName = {}) = 0;
 
-    // The print dialog for `printer`; true when the user chose to print.
+    // The print dialog for `printer`, without a print-to-file choice of its own; true when
+    // the user chose to print.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // The page setup dialog; the choices stay in `printer`. True when the user accepted.
+    virtual bool choosePageSetup(QWidget* parent, QPrinter& printer) = 0;
 
-    // "desc|*.a;*.b|desc2|*.c" -> "desc (*.a *.b);;desc2 (*.c)"
+    // The one conversion of the program's "description|pattern;pattern|..." filters:
+    // "desc|*.a;*.b|desc2|*.c" -> "desc (*.a *.b);;desc2 (*.c)". A description that already
+    // ends with its patterns in parentheses is kept as it is.
     static QString toQtFilter(const QString& filter);
 };

@@ -13,6 +13,7 @@ public:
     QString openFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& directory = {}) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    bool choosePageSetup(QWidget* parent, QPrinter& printer) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& suggestedName = {}) override;
 };

@@ -1,6 +1,8 @@
 #include "platform/QtWebComponent.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPrinter>
 #include <QTimer>
@@ -73,6 +75,7 @@ private:
                 break;
         }
         m_pageLoading = false;
+        m_owner->m_pageLoaded = true;
         emit m_owner->NavigateComplete2(info.url().toString());
         while (!m_waitingFrames.isEmpty()) {
             const QString frame = m_waitingFrames.takeFirst();
@@ -172,6 +175,62 @@ void QtWebComponent::Print(std::shared_ptr<QPrinter> printer) {
     m_view->print(m_printer.get());
 }
 
+void QtWebComponent::PrintToPdf(const QString& filePath, const QPageLayout& layout) {
+    m_page->printToPdf(filePath, layout);
+}
+
+// The engine has no print action: a loaded page can always be printed or set up for print.
+WebComponent::CommandStatus QtWebComponent::QueryStatusWB(Command command) const {
+    if (!m_pageLoaded) return CommandStatus::QueryFailed;
+    const auto enabled = [this](QWebEnginePage::WebAction action) {
+        return m_page->action(action)->isEnabled();
+    };
+    bool can = true;
+    switch (command) {
+        case Command::SaveAs:
+            can = enabled(QWebEnginePage::SavePage);
+            break;
+        case Command::PageSetup:
+        case Command::Print:
+            break;
+        case Command::Copy:
+            can = enabled(QWebEnginePage::Copy) && m_page->hasSelection();
+            break;
+        case Command::Paste:
+            can = enabled(QWebEnginePage::Paste);
+            break;
+        case Command::SelectAll:
+            can = enabled(QWebEnginePage::SelectAll);
+            break;
+    }
+    return can ? CommandStatus::Enabled : CommandStatus::NotEnabled;
+}
+
+// Save As keeps the page as one file: a web archive for ".mht", otherwise plain HTML.
+void QtWebComponent::ExecWB(Command command, const QString& filePath) {
+    switch (command) {
+        case Command::SaveAs: {
+            const bool archive = QFileInfo(filePath).suffix().compare(QLatin1String("mht"),
+                                                                      Qt::CaseInsensitive) == 0;
+            m_page->save(filePath, archive ? QWebEngineDownloadRequest::MimeHtmlSaveFormat
+                                           : QWebEngineDownloadRequest::SingleHtmlSaveFormat);
+            return;
+        }
+        case Command::Copy:
+            m_page->triggerAction(QWebEnginePage::Copy);
+            return;
+        case Command::Paste:
+            m_page->triggerAction(QWebEnginePage::Paste);
+            return;
+        case Command::SelectAll:
+            m_page->triggerAction(QWebEnginePage::SelectAll);
+            return;
+        case Command::PageSetup:
+        case Command::Print:
+            return;
+    }
+}
+
 void QtWebComponent::show() {
     page()->setAudioMuted(false);
     m_view->show();
@@ -194,6 +253,12 @@ QWebEngineProfile* QtWebComponent::createProfile(const QString& storageName, QOb
     auto* profile = storageName.isEmpty() ? new QWebEngineProfile(parent)
                                           : new QWebEngineProfile(storageName, parent);
     QObject::connect(profile, &QWebEngineProfile::downloadRequested, profile,
-                     [](QWebEngineDownloadRequest* download) { download->cancel(); });
+                     [](QWebEngineDownloadRequest* download) {
+                         if (download->isSavePageDownload()) {
+                             download->accept();
+                         } else {
+                             download->cancel();
+                         }
+                     });
     return profile;
 }

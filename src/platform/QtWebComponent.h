@@ -27,6 +27,9 @@ public:
     QString LocationURL() const override;
     QString LocationName() const override;
     void Print(std::shared_ptr<QPrinter> printer) override;
+    void PrintToPdf(const QString& filePath, const QPageLayout& layout) override;
+    CommandStatus QueryStatusWB(Command command) const override;
+    void ExecWB(Command command, const QString& filePath = {}) override;
     void show() override;
     void hide() override;
     bool isShown() const override;
@@ -34,7 +37,7 @@ public:
     QWebEnginePage* page() const;
 
     // The engine profile every window shares; an empty storage name keeps nothing on disk.
-    // Downloads that a page starts are refused.
+    // Downloads that a page starts are refused; only the page's own Save As is written.
     static QWebEngineProfile* createProfile(const QString& storageName, QObject* parent);
     // A factory of components that share one engine profile.
     static WebComponentFactory factory(QWebEngineProfile* profile);
@@ -45,5 +48,6 @@ private:
     QPointer<QWebEngineView> m_view;
     Page* m_page;
     bool m_backPending = false;
+    bool m_pageLoaded = false;            // a navigation has completed at least once
     std::shared_ptr<QPrinter> m_printer;  // the one print under way
 };

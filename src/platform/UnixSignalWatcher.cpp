@@ -24,11 +24,13 @@ UnixSignalWatcher::UnixSignalWatcher(QObject* parent) : QObject(parent) {
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
 }
 
 UnixSignalWatcher::~UnixSignalWatcher() {
     signal(SIGTERM, SIG_DFL);
     signal(SIGINT, SIG_DFL);
+    signal(SIGHUP, SIG_DFL);
 }
 
 void UnixSignalWatcher::handle(int signalNumber) {

@@ -4,7 +4,7 @@
 
 class QSocketNotifier;
 
-// Turns SIGTERM and SIGINT into a Qt signal on the user-interface thread, so a logout or a
+// Turns SIGTERM, SIGINT and SIGHUP into a Qt signal on the user-interface thread, so a logout or a
 // shutdown closes the program the way a user's close does.
 class UnixSignalWatcher : public QObject {
     Q_OBJECT

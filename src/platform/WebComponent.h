@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+class QPageLayout;
 class QPrinter;
 class QWidget;
 
@@ -17,6 +18,12 @@ public:
     // Supplies the component that receives a page's request for a new window; returns
     // null when no window could be made.
     using NewWindowHandler = std::function<WebComponent*()>;
+
+    // The page commands of the menus.
+    enum class Command { SaveAs, PageSetup, Print, Copy, Paste, SelectAll };
+    // Whether the engine can carry out a command now. The query fails while no page has
+    // ever been loaded.
+    enum class CommandStatus { QueryFailed, NotEnabled, Enabled };
 
     using QObject::QObject;
     ~WebComponent() override;
@@ -35,6 +42,13 @@ public:
     virtual QString LocationName() const = 0;
     // Prints the current page; the component keeps the printer until printing has ended.
     virtual void Print(std::shared_ptr<QPrinter> printer) = 0;
+    // Writes the current page to a PDF file, in the background.
+    virtual void PrintToPdf(const QString& filePath, const QPageLayout& layout) = 0;
+
+    virtual CommandStatus QueryStatusWB(Command command) const = 0;
+    // Carries out Copy, Paste, Select All, or Save As into `filePath`; Print and Page Setup
+    // go through a printer instead.
+    virtual void ExecWB(Command command, const QString& filePath = {}) = 0;
 
     // Hiding keeps the page; a hidden component is also silenced.
     virtual void show() = 0;

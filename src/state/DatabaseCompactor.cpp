@@ -18,7 +18,8 @@
 
 namespace {
 
-using RowCounts = QVector<qint64>;
+// Each table's name and row count, in name order.
+using RowCounts = QVector<QPair<QString, qint64>>;
 
 QString journalOf(const QString& file) {
     return file + QStringLiteral("-journal");
@@ -30,19 +31,49 @@ public:
     explicit ReadOnlyConnection(const QString& file) : SqliteConnection(file, Mode::ReadOnly) {}
 };
 
-std::optional<RowCounts> rowCounts(const ReadOnlyConnection& connection) {
-    const char* const statements[] = {
-        "SELECT COUNT(*) FROM Links",
-        "SELECT COUNT(*) FROM Domains",
-        "SELECT COUNT(*) FROM Visited",
-    };
-    RowCounts counts;
+QString quotedIdentifier(QString name) {
+    return QLatin1Char('"') + name.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+std::optional<qint64> singleNumber(const ReadOnlyConnection& connection, const QString& statement) {
     QSqlQuery query(connection.database());
-    for (const char* statement : statements) {
-        if (!query.exec(QString::fromLatin1(statement)) || !query.next()) return std::nullopt;
-        counts.append(query.value(0).toLongLong());
+    if (!query.exec(statement) || !query.next()) return std::nullopt;
+    return query.value(0).toLongLong();
+}
+
+// Every table of the file, whatever tables later versions add.
+std::optional<RowCounts> rowCounts(const ReadOnlyConnection& connection) {
+    QStringList tables;
+    {
+        QSqlQuery query(connection.database());
+        if (!query.exec(QStringLiteral(
+                "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"))) {
+            return std::nullopt;
+        }
+        while (query.next()) tables << query.value(0).toString();
+    }
+    RowCounts counts;
+    for (const QString& table : tables) {
+        const std::optional<qint64> count = singleNumber(
+            connection, QStringLiteral("SELECT COUNT(*) FROM ") + quotedIdentifier(table));
+        if (!count) return std::nullopt;
+        counts.append({table, *count});
     }
     return counts;
+}
+
+// Rebuilding the file pays only when a tenth of its pages or more are free; nothing when
+// the file cannot be read as a database (an empty file holds no page).
+std::optional<bool> hasSpaceToReclaim(const QString& database) {
+    const ReadOnlyConnection connection(database);
+    if (!connection.isOpen()) return std::nullopt;
+    const std::optional<qint64> pages =
+        singleNumber(connection, QStringLiteral("PRAGMA page_count"));
+    const std::optional<qint64> free =
+        singleNumber(connection, QStringLiteral("PRAGMA freelist_count"));
+    if (!pages || !free || *pages <= 0) return std::nullopt;
+    return *free > 0 && *free * 10 >= *pages;
 }
 
 bool vacuumInto(const ReadOnlyConnection& connection, const QString& target) {
@@ -139,6 +170,9 @@ DatabaseCompactor::Outcome DatabaseCompactor::compact() const {
     if (!removeWithJournal(copy)) return Outcome::Skipped;
     CopyCleanup cleanup(copy);
 
+    const std::optional<bool> worthIt = hasSpaceToReclaim(database);
+    if (!worthIt) return Outcome::Skipped;
+    if (!*worthIt) return Outcome::NothingToReclaim;
     const std::optional<QByteArray> counterBefore = changeCounter(database);
     if (!counterBefore) return Outcome::Skipped;
     const std::optional<RowCounts> counts = countAndCopy(database, copy);

@@ -63,6 +63,11 @@ void CustomCommandTest::isWebAddress_data() {
     QTest::newRow("program with arguments") << QStringLiteral("/usr/bin/xterm -e top") << false;
     QTest::newRow("scheme without slashes") << QStringLiteral("http:example") << false;
     QTest::newRow("empty") << QString() << false;
+    // The README's two shell examples: the first would navigate, the second launches.
+    QTest::newRow("shell writing a .txt file")
+        << QStringLiteral("sh -c \"fortune > /tmp/today.txt\"") << true;
+    QTest::newRow("README launcher example")
+        << QStringLiteral("sh -c \"fortune > /tmp/fortune.log\"") << false;
 }
 
 void CustomCommandTest::isWebAddress() {

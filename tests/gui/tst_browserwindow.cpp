@@ -1,9 +1,11 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QtTest>
 
 #include "FakeWindowFixture.h"
+#include "browser/CustomToolbar.h"
 #include "state/FixedAddresses.h"
 #include "state/LinksDatabase.h"
 #include "state/SettingsKeys.h"
@@ -94,6 +96,46 @@ private slots:
         for (const QString& message : m_env->dialogs.messages) {
             QVERIFY(message.contains(QStringLiteral("Links.mdb")));
         }
+    }
+
+    // The set-up's steps in their order, seen from the two messages of a missing database:
+    // settings read, then the domains (first message), the custom toolbar, the quick links
+    // (second message), then the window shown and its first navigation.
+    void setUpRunsItsStepsInOrder() {
+        // What the window has done by the time each message is shown.
+        class SnapshotDialogs : public RecordingDialogService {
+        public:
+            void message(QWidget* parent, const QString& text, const QString& title) override {
+                auto* window = qobject_cast<BrowserWindow*>(parent);
+                snapshots << (window ? snapshot(window) : QStringLiteral("no window"));
+                RecordingDialogService::message(parent, text, title);
+            }
+            static QString snapshot(BrowserWindow* window) {
+                return QStringLiteral("caption %1, toolbar %2, shown %3, calls %4")
+                    .arg(window->windowTitle(),
+                         window->customToolbar().buttons().first()->toolTip(),
+                         QString::number(window->isVisible()),
+                         fake(window)->calls.join(QLatin1Char(',')));
+            }
+            QStringList snapshots;
+        };
+
+        QVERIFY(QFile::remove(databaseFile()));
+        m_env->settings->write(kRestriction, kAllowed, QStringLiteral("Yes"));
+        m_env->settings->write(kCompanyInfo, kFirstKey, QStringLiteral("School"));
+        m_env->settings->write(kHome, kFirstKey, QStringLiteral("http://start.example/"));
+        m_env->settings->write(kToolName, QStringLiteral("0"), QStringLiteral("Calculator"));
+        SnapshotDialogs dialogs;
+        BrowserContext context = m_env->context(FakeWebComponent::factory());
+        context.dialogs = &dialogs;
+        TestHost host(context);
+        BrowserWindow* window = host.openBrowserWindow(ProfileKind::ZD);
+        QCOMPARE(dialogs.snapshots,
+                 (QStringList{"caption School, toolbar , shown 0, calls ",
+                              "caption School, toolbar Calculator, shown 0, calls "}));
+        QCOMPARE(SnapshotDialogs::snapshot(window),
+                 QStringLiteral("caption School, toolbar Calculator, shown 1, "
+                                "calls Navigate http://start.example/"));
     }
 
     void setUpOrderAndState() {

@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -83,8 +85,17 @@ private slots:
         QVERIFY(db.addLink(QStringLiteral("Library"), QStringLiteral("http://library.example/"))
                     .isEmpty());
         QVERIFY(db.appendVisit(QStringLiteral("http://a.example/")).isEmpty());
+        // Visits that the log held once and lost again leave free pages worth reclaiming.
+        for (int i = 0; i < 200; ++i) {
+            QVERIFY(db.appendVisit(QStringLiteral("http://gone.example/%1").arg(i).repeated(20))
+                        .isEmpty());
+        }
+        QVERIFY(db.clearLog().isEmpty());
+        QVERIFY(db.appendVisit(QStringLiteral("http://a.example/")).isEmpty());
+        const qint64 sizeBefore = QFileInfo(appFile(QStringLiteral("Links.mdb"))).size();
         auto frame = makeFrame();
         frame->load();
+        QVERIFY(QFileInfo(appFile(QStringLiteral("Links.mdb"))).size() < sizeBefore / 4);
         QVERIFY(!frame->dataBaseMissing());
         QVERIFY(m_env->dialogs.messages.isEmpty());
         QCOMPARE(windowKinds(*frame), QStringList{QStringLiteral("ZD")});
@@ -171,7 +182,11 @@ private slots:
         QTRY_VERIFY(frame->mdiArea()->activeSubWindow());
         QStringList captions;
         for (QAction* action : frame->menuBar()->actions()) captions << action->text();
-        QCOMPARE(captions, (QStringList{"&File", "&BookMarks", "&ToolBars"}));
+        QCOMPARE(captions, (QStringList{"&File", "&Edit", "&Info", "&Email", "W&izard",
+                                        "&BookMarks", "&ToolBars", "&Window"}));
+        // The bare command on the bar works from the frame's bar too.
+        frame->menuBar()->actions().at(4)->trigger();
+        QCOMPARE(m_env->forms.capacities, QStringList{"19"});
         QVERIFY(frame->mdiArea()->activeSubWindow()->isMaximized());
         frame->mdiArea()->closeAllSubWindows();
         QTRY_COMPARE(frame->menuBar()->actions().size(), 1);
@@ -180,9 +195,113 @@ private slots:
         QCOMPARE(frame->mdiArea()->subWindowList().size(), 1);
     }
 
+    // "W&izard" stands on the bar without a drop-down; the keyboard reaches it as it reaches
+    // the menus: F10 or Alt, then the arrow keys, then Enter.
+    void wizardFromTheKeyboard_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Alt") << int(Qt::Key_Alt);
+        QTest::newRow("F10") << int(Qt::Key_F10);
+    }
+
+    void wizardFromTheKeyboard() {
+        QFETCH(int, key);
+        createDatabase();
+        auto frame = makeFrame();
+        frame->load();
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        QTRY_VERIFY(QApplication::focusWidget());
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus, Qt::Key(key));
+        QTRY_VERIFY(frame->menuBar()->activeAction() || QApplication::activePopupWidget());
+        for (int i = 0; i < 4; ++i) {
+            QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                                : frame->menuBar();
+            QTest::keyClick(target, Qt::Key_Right);
+        }
+        QTRY_COMPARE(frame->menuBar()->activeAction()->text(), QStringLiteral("W&izard"));
+        QVERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(frame->menuBar(), Qt::Key_Return);
+        QCOMPARE(m_env->forms.capacities, QStringList{"19"});
+    }
+
+    // "&Info" and "W&izard" share their letter: Alt+I opens Info, and pressed again while
+    // Info is open, runs the Wizard.
+    void sharedMnemonicOfInfoAndWizard() {
+        createDatabase();
+        auto frame = makeFrame();
+        frame->load();
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        QTRY_VERIFY(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_I, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("Info"));
+        QVERIFY(m_env->forms.opened.isEmpty());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_I, Qt::AltModifier);
+        QTRY_COMPARE(m_env->forms.opened, QStringList{"Form1"});
+        QVERIFY(!QApplication::activePopupWidget());
+    }
+
+    // Three windows over the frame's client area: cascaded, stacked one above another,
+    // side by side. The first window starts maximized and is restored first.
+    void arrangements_data() {
+        QTest::addColumn<int>("arrangement");
+        QTest::newRow("cascade") << int(WindowArrangement::Cascade);
+        QTest::newRow("tile horizontally") << int(WindowArrangement::TileHorizontally);
+        QTest::newRow("tile vertically") << int(WindowArrangement::TileVertically);
+    }
+
+    void arrangements() {
+        QFETCH(int, arrangement);
+        createDatabase();
+        auto frame = makeFrame();
+        frame->resize(800, 600);
+        frame->load();
+        frame->show();
+        frame->openBrowserWindow(ProfileKind::ZD);
+        BrowserWindow* last = frame->openBrowserWindow(ProfileKind::ZD);
+        const QList<QMdiSubWindow*> windows = frame->mdiArea()->subWindowList();
+        QCOMPARE(windows.size(), 3);
+        QTRY_VERIFY(windows.last()->isMaximized());
+        last->findChild<QAction*>(arrangement == int(WindowArrangement::Cascade) ? "Cascade"
+                                  : arrangement == int(WindowArrangement::TileHorizontally)
+                                      ? "Tile"
+                                      : "TileV")
+            ->trigger();
+        const QRect area = frame->mdiArea()->viewport()->rect();
+        QVERIFY(area.width() > 300 && area.height() > 300);
+        for (QMdiSubWindow* sub : windows) QVERIFY(!sub->isMaximized());
+        QList<QRect> places;
+        for (QMdiSubWindow* sub : windows) places << sub->geometry();
+        if (arrangement == int(WindowArrangement::Cascade)) {
+            // From the area's corner, each window below and right of the one before, all of
+            // one size.
+            QCOMPARE(places[0].topLeft(), area.topLeft());
+            for (int i = 1; i < 3; ++i) {
+                QVERIFY(places[i].top() > places[i - 1].top());
+                QVERIFY(places[i].left() > places[i - 1].left());
+                QCOMPARE(places[i].size(), places[0].size());
+            }
+            return;
+        }
+        const bool stacked = arrangement == int(WindowArrangement::TileHorizontally);
+        const int h = area.height(), w = area.width();
+        QList<QRect> expected(3);
+        int edge = 0;
+        for (int i = 0; i < 3; ++i) {
+            const int length = (stacked ? h : w) / 3 + (i < (stacked ? h : w) % 3 ? 1 : 0);
+            expected[i] = stacked ? QRect(0, edge, w, length) : QRect(edge, 0, length, h);
+            edge += length;
+        }
+        QCOMPARE(places, expected);
+        QCOMPARE(edge, stacked ? h : w);
+    }
+
     void closingDeletesOnlyTheLockFiles() {
         createDatabase();
-        const QStringList locks{QStringLiteral("links.ldb"), QStringLiteral("CRUSH.ldb")};
+        const QStringList locks{QStringLiteral("links.ldb"), QStringLiteral("Links.ldb"),
+                                QStringLiteral("crush.ldb"), QStringLiteral("CRUSH.ldb")};
         const QStringList kept{QStringLiteral("Links.mdb"), QStringLiteral("Links.mdb-journal"),
                                QStringLiteral("Links.mdb-wal"), QStringLiteral("other.ldb")};
         auto frame = makeFrame();

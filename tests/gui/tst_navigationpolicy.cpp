@@ -206,6 +206,29 @@ private slots:
         QVERIFY(m_env->dialogs.messages.isEmpty());
     }
 
+    // Only an exact "1" turns family-site mode on; the page is then refused.
+    void familySiteModeOnlyForExactlyOne_data() {
+        QTest::addColumn<QString>("disney");
+        QTest::addColumn<bool>("on");
+        QTest::newRow("1") << "1" << true;
+        QTest::newRow("2") << "2" << false;
+        QTest::newRow("blank 1") << " 1" << false;
+        QTest::newRow("Yes") << "Yes" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+
+    void familySiteModeOnlyForExactlyOne() {
+        QFETCH(QString, disney);
+        QFETCH(bool, on);
+        setPolicy(disney, QString(), {});
+        BrowserWindow* window = open();
+        fake(window)->completeNavigation(QStringLiteral("http://other.example/"));
+        QCOMPARE(fake(window)->isShown(), !on);
+        QCOMPARE(visitRows(databaseFile()),
+                 QStringList{QStringLiteral("http://other.example/") +
+                             (on ? QStringLiteral(" RESTRICTION ATTEMPT") : QString())});
+    }
+
     void addressHistory() {
         BrowserWindow* window = open();
         for (const char* url : {"http://a.example/", "http://b.example/", "http://a.example/"}) {
@@ -217,6 +240,14 @@ private slots:
         QCOMPARE(historyItems(window),
                  (QStringList{"http://A.example/", "http://a.example/", "http://b.example/"}));
         QCOMPARE(window->windowTitle(), QStringLiteral("http://A.example/"));
+        // An entry from the middle moves to the top; the list and the history agree.
+        fake(window)->completeNavigation(QStringLiteral("http://c.example/"));
+        fake(window)->completeNavigation(QStringLiteral("http://a.example/"));
+        const QStringList expected{"http://a.example/", "http://c.example/", "http://A.example/",
+                                   "http://b.example/"};
+        QCOMPARE(historyItems(window), expected);
+        QCOMPARE(window->addressHistory().entries(), expected);
+        QCOMPARE(addressBox(window)->currentText(), QStringLiteral("http://a.example/"));
         QVERIFY(fake(window)->calls.filter(QStringLiteral("Navigate")).isEmpty());
     }
 

@@ -12,7 +12,9 @@
 #include "FakeWindowFixture.h"
 #include "browser/BookmarkFile.h"
 #include "browser/CustomToolbar.h"
+#include "browser/MenuCommands.h"
 #include "browser/StatusArea.h"
+#include "editors/ToolbarEntry.h"
 #include "state/LinksDatabase.h"
 #include "state/SettingsKeys.h"
 
@@ -91,11 +93,20 @@ private slots:
         QCOMPARE(child<QComboBox>(window, "Combo1")->geometry(), QRect(320, 10, 121, 21));
     }
 
+    // The Print button runs File, Print: nothing before any page, the message while the
+    // engine refuses, the print dialog once a page is shown.
     void printNeedsAPage() {
         BrowserWindow* window = open();
+        window->menuCommands().webCommands().setPrinterInstalled([] { return true; });
+        child<QToolButton>(window, "Command14")->click();
+        QCOMPARE(m_env->dialogs.messages, QStringList{});
+        fake(window)->completeNavigation(QStringLiteral("http://page.example/"));
+        fake(window)->statuses[WebComponent::Command::Print] =
+            WebComponent::CommandStatus::NotEnabled;
         child<QToolButton>(window, "Command14")->click();
         QCOMPARE(m_env->dialogs.messages, QStringList{"The Print command is currently disabled."});
-        fake(window)->location = QStringLiteral("http://page.example/");
+        fake(window)->statuses.clear();
+        fake(window)->calls.clear();
         m_env->dialogs.printAnswers << false << true;
         child<QToolButton>(window, "Command14")->click();
         QCOMPARE(fake(window)->calls, QStringList{});
@@ -165,6 +176,67 @@ private slots:
         QCOMPARE(!child<QWidget>(window, "Picture1")->isHidden(), layout.statusBarChecked());
         QCOMPARE(window->customToolbar().buttons().first()->y(), layout.customTop());
         QCOMPARE(child<QWidget>(window, "CustomToolBarBack")->y(), layout.customTop());
+    }
+
+    // A toggle with the focus in one of the two boxes: the boxes end as the toolbar state
+    // and the focus where it ends say, whatever the focus did on the way.
+    void toggleWithTheFocusInABox_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("steps");
+        const int zd = int(ProfileKind::ZD), zd2 = int(ProfileKind::ZD2),
+                  zd3 = int(ProfileKind::ZD3);
+        QTest::newRow("ZD address box, main off") << zd << "cboAddress"
+                                                  << "M";
+        QTest::newRow("ZD address box, main off, on") << zd << "cboAddress"
+                                                      << "MM";
+        QTest::newRow("ZD address box, custom off") << zd << "cboAddress"
+                                                    << "C";
+        QTest::newRow("ZD address box, status bar off") << zd << "cboAddress"
+                                                        << "S";
+        QTest::newRow("ZD2 address box, main off") << zd2 << "cboAddress"
+                                                   << "M";
+        QTest::newRow("ZD3 address box, main off") << zd3 << "cboAddress"
+                                                   << "M";
+        QTest::newRow("ZD quick links, main off") << zd << "Combo1"
+                                                  << "M";
+        QTest::newRow("ZD2 quick links, main off, on") << zd2 << "Combo1"
+                                                       << "MM";
+        QTest::newRow("ZD quick links, status bar off") << zd << "Combo1"
+                                                        << "S";
+    }
+
+    void toggleWithTheFocusInABox() {
+        QFETCH(int, kind);
+        QFETCH(QString, box);
+        QFETCH(QString, steps);
+        BrowserWindow* window = open(ProfileKind(kind));
+        auto* address = child<QComboBox>(window, "cboAddress");
+        auto* quickLinks = child<QComboBox>(window, "Combo1");
+        window->activateWindow();
+        QTRY_VERIFY(window->isActiveWindow());
+        window->findChild<QComboBox*>(box)->setFocus();
+        QTRY_VERIFY(window->findChild<QComboBox*>(box)->hasFocus());
+        for (const QChar step : steps) {
+            child<QAction>(window, step == 'M'   ? "Main"
+                                   : step == 'C' ? "Custom"
+                                                 : "StatusBar")
+                ->trigger();
+        }
+
+        const LayoutProfile& profile = window->profile();
+        const bool mainShown = window->toolbarLayout().mainChecked();
+        const bool addressFocused = address->hasFocus();
+        const bool quickLinksWide =
+            quickLinks->hasFocus() && profile.quickLinksFocused.width != profile.quickLinks.width;
+        if (steps == QLatin1String("M")) QVERIFY(quickLinks->isHidden() && address->isHidden());
+        QCOMPARE(!quickLinks->isHidden(), mainShown && !addressFocused);
+        QCOMPARE(!address->isHidden(), mainShown && !quickLinksWide);
+        QCOMPARE(address->width(),
+                 addressFocused ? profile.addressFocusedWidth : profile.address.width);
+        QCOMPARE(quickLinks->width(),
+                 quickLinksWide ? profile.quickLinksFocused.width : profile.quickLinks.width);
+        QCOMPARE(!child<QToolButton>(window, "Command10")->isHidden(), mainShown);
     }
 
     void addressBoxStaysHiddenWhenTypingIsForbidden() {
@@ -321,6 +393,36 @@ private slots:
                  (QStringList{"Navigate http://School.example/", "Navigate www.library.example"}));
     }
 
+    // What the toolbar editor stores is what a window created afterwards shows and runs.
+    void buttonsFromTheEditorReachANewWindow() {
+        QPixmap picture(32, 32);
+        picture.fill(Qt::darkBlue);
+        const QString ico = m_env->appPath() + QStringLiteral("/school.ico");
+        QVERIFY(picture.save(ico, "ICO"));
+        m_env->settings->write(kButtonCount, kAmount, QStringLiteral("19"));
+        ToolbarEntry editor(*m_env->settings);
+        auto enter = [&editor](const QString& name, const QString& file, const QString& command) {
+            QVERIFY(editor.addNew().isEmpty());
+            editor.setText(ToolbarEntry::Field::Name, name);
+            editor.key(ToolbarEntry::Field::Name, ToolbarEntry::Key::Enter);
+            QVERIFY(editor.searchPicture(file).isEmpty());
+            QVERIFY(editor.searchCommandLine(command).isEmpty());
+            QVERIFY(editor.addToToolBar().isEmpty());
+        };
+        enter(QStringLiteral("Gone"), ico, QStringLiteral("calc"));
+        enter(QStringLiteral("School"), ico, QStringLiteral("http://School.example/"));
+        editor.listClick(0);
+        QVERIFY(editor.deleteSelected().isEmpty());
+
+        BrowserWindow* window = open();
+        const QList<QToolButton*>& buttons = window->customToolbar().buttons();
+        QCOMPARE(buttons[0]->toolTip(), QStringLiteral("School"));
+        QVERIFY(!buttons[0]->icon().isNull());
+        QCOMPARE(buttons[1]->toolTip(), QString());
+        buttons[0]->click();
+        QCOMPARE(fake(window)->calls, QStringList{"Navigate http://School.example/"});
+    }
+
     void quickLinks() {
         LinksDatabase db(databaseFile());
         QVERIFY(db.addLink(QStringLiteral("Library"), QStringLiteral("http://first.example/"))
@@ -380,37 +482,48 @@ private slots:
         QVERIFY(!child<QComboBox>(window, "cboAddress")->isHidden());
     }
 
+    // A null content leaves the chosen file missing, so that it cannot be read.
     void openBookMark_data() {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<bool>("readable");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("calls");
         QTest::addColumn<int>("messages");
-        QTest::newRow("ZD") << int(ProfileKind::ZD) << true << 0;
-        QTest::newRow("ZD unreadable") << int(ProfileKind::ZD) << false << 1;
-        QTest::newRow("ZD2 unreadable") << int(ProfileKind::ZD2) << false << 0;
-        QTest::newRow("ZD3 unreadable") << int(ProfileKind::ZD3) << false << 0;
+        const QByteArray school("[InternetShortcut]\r\nURL=http://school.example/\r\n");
+        const QStringList navigates{"Navigate http://school.example/"};
+        QTest::newRow("ZD") << int(ProfileKind::ZD) << school << navigates << 0;
+        QTest::newRow("ZD unreadable")
+            << int(ProfileKind::ZD) << QByteArray() << QStringList{} << 1;
+        QTest::newRow("ZD2 unreadable")
+            << int(ProfileKind::ZD2) << QByteArray() << QStringList{} << 0;
+        QTest::newRow("ZD3 unreadable")
+            << int(ProfileKind::ZD3) << QByteArray() << QStringList{} << 0;
+        // The engine has no failure to tell of an address that is not there.
+        QTest::newRow("ZD no address")
+            << int(ProfileKind::ZD) << QByteArray("[InternetShortcut]\r\nURL=\r\n") << QStringList{}
+            << 0;
     }
 
     void openBookMark() {
         QFETCH(int, kind);
-        QFETCH(bool, readable);
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, calls);
         QFETCH(int, messages);
         BrowserWindow* window = open(ProfileKind(kind));
         const QString favorites =
             child<QLineEdit>(window, "WINDIR")->text() + QStringLiteral("/Favorites");
         QVERIFY(QDir().mkpath(favorites));
         const QString file = favorites + QStringLiteral("/School.url");
-        if (readable) {
+        if (!content.isNull()) {
             QFile out(file);
             QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write("[InternetShortcut]\r\nURL=http://school.example/\r\n");
+            out.write(content);
         }
         m_env->dialogs.files << file << QString();
         child<QAction>(window, "LoadBookMark")->trigger();
         child<QAction>(window, "LoadBookMark")->trigger();
         QCOMPARE(m_env->dialogs.directories, (QStringList{favorites, favorites}));
         QCOMPARE(m_env->dialogs.filters.first(), QStringLiteral("Book Marks(*.url)|*.url"));
-        QCOMPARE(fake(window)->calls,
-                 readable ? QStringList{"Navigate http://school.example/"} : QStringList{});
+        QCOMPARE(fake(window)->calls, calls);
         QCOMPARE(m_env->dialogs.messages.size(), messages);
     }
 

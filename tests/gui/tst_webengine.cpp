@@ -1,3 +1,6 @@
+#include <QComboBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -8,6 +11,8 @@
 #include "TestEnvironment.h"
 #include "TestHost.h"
 #include "VisitLog.h"
+#include "app/FrameWindow.h"
+#include "browser/BrowserWindow.h"
 #include "platform/QtWebComponent.h"
 #include "state/LinksDatabase.h"
 #include "state/SettingsKeys.h"
@@ -58,6 +63,50 @@ private slots:
         web.show();
         QVERIFY(!web.page()->isAudioMuted());
         QVERIFY(web.isShown());
+    }
+
+    // The frame's first window on the real engine opens with the address box narrow and the
+    // quick links showing, also while the policy keeps a refused page hidden.
+    void windowOpensInItsDesignedState_data() {
+        QTest::addColumn<QString>("restriction");
+        QTest::addColumn<bool>("pageShown");
+        QTest::newRow("page shown") << "No" << true;
+        QTest::newRow("page refused and hidden") << "Yes" << false;
+    }
+
+    void windowOpensInItsDesignedState() {
+        QFETCH(QString, restriction);
+        QFETCH(bool, pageShown);
+        const QString page =
+            writePage(QStringLiteral("start.html"), QStringLiteral("<p>start</p>"));
+        TestEnvironment env;
+        const QString db = env.appPath() + QStringLiteral("/Links.mdb");
+        QVERIFY(LinksDatabase::createEmpty(db).isEmpty());
+        QVERIFY(LinksDatabase(db).addDomain(QStringLiteral("elsewhere.example")).isEmpty());
+        SettingsKeys::runFirstStartIfNeeded(*env.settings);
+        env.settings->write(SettingsKeys::kHome, SettingsKeys::kFirstKey, page);
+        env.settings->write(SettingsKeys::kRestriction, SettingsKeys::kAllowed, restriction);
+        FrameWindow frame(env.context(QtWebComponent::factory(m_profile)));
+        frame.setWorkAreaMeasure([] { return 600 * 15; });
+        frame.load();
+        frame.show();
+        QTRY_VERIFY_WITH_TIMEOUT(frame.isActiveWindow(), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(visitRows(db).size(), 1, 20000);
+        auto* window =
+            qobject_cast<BrowserWindow*>(frame.mdiArea()->subWindowList().value(0)->widget());
+        QVERIFY(window);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->webComponent()->Busy(), 20000);
+        QCOMPARE(window->webComponent()->isShown(), pageShown);
+
+        auto* address = window->findChild<QComboBox*>(QStringLiteral("cboAddress"));
+        auto* quickLinks = window->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        QVERIFY(quickLinks->isVisible());
+        QCOMPARE(quickLinks->currentText(), QStringLiteral("Quick Links"));
+        QCOMPARE(address->width(), 224);
+        QVERIFY(address->isVisible());
+        QVERIFY(!address->hasFocus());
+        QVERIFY(env.dialogs.messages.isEmpty());
+        frame.unload();
     }
 
     void windowOpensAtItsStartPage() {

@@ -93,6 +93,26 @@ private slots:
                  QStringLiteral("http://example.org/"));
     }
 
+    // Blanks around a hand-written value go unless double quotes keep them.
+    void handWrittenBlanksAreKeptOnlyInQuotes_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("unquoted") << QByteArray("Only= 1 ") << QStringLiteral("1");
+        QTest::newRow("quoted") << QByteArray("Only=\" 1\"") << QStringLiteral(" 1");
+    }
+
+    void handWrittenBlanksAreKeptOnlyInQuotes() {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, value);
+        QDir().mkpath(QFileInfo(m_file).path());
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Disney]\n" + line + "\n");
+        file.close();
+        reopen();
+        QCOMPARE(m_store->read(SettingsKeys::kDisney, SettingsKeys::kOnly), value);
+    }
+
     void valuesSurviveRestartUnchanged_data() {
         QTest::addColumn<QString>("value");
         QTest::newRow("line breaks") << QStringLiteral("First line\nSecond line\r\nThird  line\n");

@@ -63,6 +63,17 @@ bool execute(const QString& file, const QString& statement) {
                           [&](QSqlDatabase& db) { return QSqlQuery(db).exec(statement); });
 }
 
+qint64 number(const QString& file, const QString& statement) {
+    qint64 result = -1;
+    withConnection(file, true, [&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        if (!query.exec(statement) || !query.next()) return false;
+        result = query.value(0).toLongLong();
+        return true;
+    });
+    return result;
+}
+
 QStringList dump(const QString& file) {
     QStringList rows;
     const bool complete = withConnection(file, true, [&](QSqlDatabase& db) {

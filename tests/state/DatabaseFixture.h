@@ -31,6 +31,8 @@ namespace TestDatabase {
 // Runs `statement` once for every value, bound to its one parameter, in one transaction.
 bool insertEach(const QString& file, const QString& statement, const QStringList& values);
 bool execute(const QString& file, const QString& statement);
+// The first column of the first row `statement` gives, or -1.
+qint64 number(const QString& file, const QString& statement);
 // Every row of the three tables as "Table|ID|column 1[|column 2]", in key order.
 QStringList dump(const QString& file);
 // "Name TYPE" of each column of `table`, by position.

@@ -120,6 +120,10 @@ private slots:
 
     void compactionKeepsEveryRow_data();
     void compactionKeepsEveryRow();
+    void compactsOnlyWithATenthOfThePagesFree_data();
+    void compactsOnlyWithATenthOfThePagesFree();
+    void everyTableOfTheFileIsCounted_data();
+    void everyTableOfTheFileIsCounted();
     void damagedDatabaseIsLeftByteIdentical_data();
     void damagedDatabaseIsLeftByteIdentical();
     void unwritableDirectoryKeepsEveryRow_data();
@@ -173,6 +177,82 @@ void CompactionTest::compactionKeepsEveryRow() {
     QCOMPARE(fixture.entries(), QStringList{fileName});
     QVERIFY(QFileInfo(file).size() < sizeBefore);
     QCOMPARE(modeOf(file), mode);
+}
+
+// 3,000 visits, then `deleted` of them gone again: their pages are free.
+void CompactionTest::compactsOnlyWithATenthOfThePagesFree_data() {
+    QTest::addColumn<int>("deleted");
+    QTest::addColumn<bool>("compacted");
+    QTest::newRow("no free page") << 0 << false;
+    QTest::newRow("a few free pages") << 150 << false;
+    QTest::newRow("a fifth of the pages free") << 600 << true;
+    QTest::newRow("nearly every page free") << 2900 << true;
+}
+
+void CompactionTest::compactsOnlyWithATenthOfThePagesFree() {
+    QFETCH(int, deleted);
+    QFETCH(bool, compacted);
+    const DatabaseFixture fixture;
+    const QString file = fixture.databasePath();
+    QVERIFY(TestDatabase::insertEach(
+        file, "INSERT INTO Visited (Visited) VALUES (?)",
+        TestDatabase::numbered("https://www.example.org/page/%1?q=%1", 3000)));
+    QVERIFY(TestDatabase::execute(
+        file, QStringLiteral("DELETE FROM Visited WHERE ID <= %1").arg(deleted)));
+    const qint64 pages = TestDatabase::number(file, "PRAGMA page_count");
+    const qint64 free = TestDatabase::number(file, "PRAGMA freelist_count");
+    // The rows stand on the side of the threshold their name says.
+    QCOMPARE(free * 10 >= pages && free > 0, compacted);
+    QVERIFY(placeLeftover(Leftover::RandomBytes, fixture));
+    const QStringList rows = TestDatabase::dump(file);
+    const QByteArray bytes = TestDatabase::readBytes(file);
+
+    QCOMPARE(DatabaseCompactor(fixture.directory()).compact(),
+             compacted ? Outcome::Compacted : Outcome::NothingToReclaim);
+
+    QCOMPARE(TestDatabase::dump(file), rows);
+    QCOMPARE(rows.size(), 3000 - deleted);
+    QCOMPARE(fixture.entries(), QStringList{"Links.mdb"});
+    if (compacted) {
+        QCOMPARE(TestDatabase::number(file, "PRAGMA freelist_count"), 0);
+    } else {
+        QCOMPARE(TestDatabase::readBytes(file), bytes);
+    }
+}
+
+// A table that the file holds beyond the three of today, or the lack of one of them, does
+// not stop the compaction, and the copy keeps every row of every table.
+void CompactionTest::everyTableOfTheFileIsCounted_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("a table added later")
+        << "CREATE TABLE \"Time \"\"Usage\"\"\" (Day TEXT, Minutes INTEGER)"
+        << "\"Time \"\"Usage\"\"\"" << 2;
+    QTest::newRow("no domain table") << "DROP TABLE Domains"
+                                     << "Links" << 2;
+}
+
+void CompactionTest::everyTableOfTheFileIsCounted() {
+    QFETCH(QString, change);
+    QFETCH(QString, table);
+    QFETCH(int, rows);
+    const DatabaseFixture fixture;
+    const QString file = fixture.databasePath();
+    QVERIFY(fillWithRowsAndFreeSpace(file));
+    QVERIFY(TestDatabase::execute(file, change));
+    if (table != QLatin1String("Links")) {
+        QVERIFY(TestDatabase::insertEach(file, "INSERT INTO " + table + " VALUES (?, 30)",
+                                         {"Monday", "Tuesday"}));
+    }
+    const qint64 visits = TestDatabase::number(file, "SELECT COUNT(*) FROM Visited");
+
+    QCOMPARE(DatabaseCompactor(fixture.directory()).compact(), Outcome::Compacted);
+
+    QCOMPARE(TestDatabase::number(file, "SELECT COUNT(*) FROM " + table), rows);
+    QCOMPARE(TestDatabase::number(file, "SELECT COUNT(*) FROM Visited"), visits);
+    QCOMPARE(TestDatabase::number(file, "PRAGMA freelist_count"), 0);
+    QCOMPARE(fixture.entries(), QStringList{"Links.mdb"});
 }
 
 void CompactionTest::damagedDatabaseIsLeftByteIdentical_data() {

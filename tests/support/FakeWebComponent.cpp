@@ -27,6 +27,20 @@ void FakeWebComponent::Stop() {
     calls << QStringLiteral("Stop");
 }
 
+WebComponent::CommandStatus FakeWebComponent::QueryStatusWB(Command command) const {
+    const CommandStatus loaded =
+        location.isEmpty() ? CommandStatus::QueryFailed : CommandStatus::Enabled;
+    return statuses.value(command, loaded);
+}
+
+void FakeWebComponent::ExecWB(Command command, const QString& filePath) {
+    static const char* const names[] = {"SaveAs", "PageSetup", "Print",
+                                        "Copy",   "Paste",     "SelectAll"};
+    QString call = QStringLiteral("ExecWB ") + QLatin1String(names[static_cast<int>(command)]);
+    if (!filePath.isEmpty()) call += QLatin1Char(' ') + filePath;
+    calls << call;
+}
+
 void FakeWebComponent::show() {
     calls << QStringLiteral("show");
     m_widget->show();

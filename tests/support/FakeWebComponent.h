@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QPageLayout>
 #include <QStringList>
 #include <QWidget>
 
@@ -23,6 +25,13 @@ public:
     QString LocationURL() const override { return location; }
     QString LocationName() const override { return title; }
     void Print(std::shared_ptr<QPrinter>) override { calls << QStringLiteral("Print"); }
+    void PrintToPdf(const QString& filePath, const QPageLayout& layout) override {
+        calls << QStringLiteral("PrintToPdf ") + filePath;
+        pdfLayout = layout;
+    }
+    // A scripted status, or else: the query fails until a page is loaded, then succeeds.
+    CommandStatus QueryStatusWB(Command command) const override;
+    void ExecWB(Command command, const QString& filePath = {}) override;
     void show() override;
     void hide() override;
     bool isShown() const override { return !m_widget->isHidden(); }
@@ -37,6 +46,8 @@ public:
     static QList<FakeWebComponent*>& instances();
 
     QStringList calls;
+    QHash<Command, CommandStatus> statuses;
+    QPageLayout pdfLayout;  // of the last PrintToPdf
     QString location;
     QString title;
     bool busy = false;

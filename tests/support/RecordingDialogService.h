@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPageLayout>
+#include <QPrinter>
 #include <QQueue>
 #include <QStringList>
 
@@ -35,13 +37,24 @@ public:
         return files.isEmpty() ? QString() : files.dequeue();
     }
 
-    bool choosePrinter(QWidget*, QPrinter&) override {
+    bool choosePrinter(QWidget*, QPrinter& printer) override {
         ++printDialogs;
+        printOrientations << printer.pageLayout().orientation();
         return !printAnswers.isEmpty() && printAnswers.dequeue();
+    }
+
+    // Chooses landscape when `pageSetupLandscape` is set.
+    bool choosePageSetup(QWidget*, QPrinter& printer) override {
+        ++pageSetupDialogs;
+        if (pageSetupLandscape) printer.setPageOrientation(QPageLayout::Landscape);
+        return true;
     }
 
     QStringList messages, titles, questions, prompts, filters, directories;
     int printDialogs = 0;
+    int pageSetupDialogs = 0;
+    bool pageSetupLandscape = false;
+    QList<QPageLayout::Orientation> printOrientations;
     QQueue<bool> printAnswers;
     QQueue<Answer> answers;
     QQueue<QString> inputs, files;

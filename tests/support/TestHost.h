@@ -22,7 +22,12 @@ public:
         return window;
     }
 
+    void arrangeWindows(WindowArrangement arrangement) override {
+        arrangements.append(arrangement);
+    }
+
     QList<QPointer<BrowserWindow>> windows;
+    QList<WindowArrangement> arrangements;
 
 private:
     BrowserContext m_context;
