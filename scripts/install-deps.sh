@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6sql6-sqlite
   libgl-dev libxkbcommon-dev libx11-dev
   sqlite3 xvfb xauth imagemagick poppler-utils
+  tzdata qt6-speech-dev qt6-speech-flite-plugin
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 #include "platform/WebComponent.h"
 #include "state/FixedAddresses.h"
 #include "state/LinksDatabase.h"
+#include "timelimit/BrowsingGate.h"
 
 NavigationPolicy::NavigationPolicy(const LayoutProfile& profile, WebComponent& web, Window& window)
     : m_profile(profile), m_web(web), m_window(window) {}
@@ -57,7 +58,9 @@ void NavigationPolicy::beforeNavigate(const QString& url) {
 }
 
 void NavigationPolicy::navigateComplete(const QString& url) {
-    if (familySiteMode()) {
+    if (m_gate && !m_gate->browsingAllowed()) {
+        m_ok = false;
+    } else if (familySiteMode()) {
         m_ok = passesFamilySiteTest(url);
     } else if (restrained()) {
         checkDomain();

@@ -5,6 +5,7 @@
 
 #include "browser/LayoutProfile.h"
 
+class BrowsingGate;
 class WebComponent;
 
 // Decides, for every page a browser window's component loads, whether the user may see it,
@@ -32,6 +33,8 @@ public:
     NavigationPolicy(const LayoutProfile& profile, WebComponent& web, Window& window);
 
     void setDatabasePath(const QString& path) { m_databasePath = path; }
+    // While the gate says no (the daily time limit), every page is refused and logged.
+    void setBrowsingGate(const BrowsingGate* gate) { m_gate = gate; }
     // The settings values, as read; only exact "1" and "Yes" switch the modes on.
     void setModes(const QString& disney, const QString& restrained);
     bool familySiteMode() const;
@@ -64,6 +67,7 @@ private:
     WebComponent& m_web;
     Window& m_window;
     QString m_databasePath;
+    const BrowsingGate* m_gate = nullptr;
     QString m_disney;
     QString m_restrained;
     QString m_clickUrl;

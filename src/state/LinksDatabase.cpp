@@ -15,6 +15,7 @@
 
 #include "DatabasePath.h"
 #include "SqliteConnection.h"
+#include "UsageLedger.h"
 
 namespace {
 
@@ -117,15 +118,18 @@ QString changeFirstMatch(const QString& callerPath, const QString& statement,
 
 QString writeSchema(const QString& file) {
     return withConnectionToFile(file, [](QSqlQuery& query) {
-        const char* const statements[] = {
-            "BEGIN",
-            "CREATE TABLE Links (ID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT, URL TEXT)",
-            "CREATE TABLE Domains (ID INTEGER PRIMARY KEY AUTOINCREMENT, URL TEXT)",
-            "CREATE TABLE Visited (ID INTEGER PRIMARY KEY AUTOINCREMENT, Visited TEXT)",
-            "COMMIT",
+        const QStringList statements{
+            QStringLiteral("BEGIN"),
+            QStringLiteral(
+                "CREATE TABLE Links (ID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT, URL TEXT)"),
+            QStringLiteral("CREATE TABLE Domains (ID INTEGER PRIMARY KEY AUTOINCREMENT, URL TEXT)"),
+            QStringLiteral(
+                "CREATE TABLE Visited (ID INTEGER PRIMARY KEY AUTOINCREMENT, Visited TEXT)"),
+            UsageLedger::createStatement(),
+            QStringLiteral("COMMIT"),
         };
-        for (const char* statement : statements) {
-            const QString error = execute(query, QString::fromLatin1(statement));
+        for (const QString& statement : statements) {
+            const QString error = execute(query, statement);
             if (!error.isEmpty()) return error;
         }
         return QString();

@@ -83,6 +83,9 @@ void LinksDatabaseTest::createEmptyMakesTheSchema() {
              QStringList({"ID INTEGER", "Name TEXT", "URL TEXT"}));
     QCOMPARE(TestDatabase::columns(file, "Domains"), QStringList({"ID INTEGER", "URL TEXT"}));
     QCOMPARE(TestDatabase::columns(file, "Visited"), QStringList({"ID INTEGER", "Visited TEXT"}));
+    QCOMPARE(TestDatabase::columns(file, "TimeUsage"),
+             QStringList({"ID INTEGER", "Kind TEXT", "Day TEXT", "Seconds INTEGER",
+                          "Moment INTEGER", "Note TEXT"}));
     QCOMPARE(TestDatabase::dump(file), QStringList());
     QCOMPARE(fixture.entries(), QStringList{"Links.mdb"});
 }
