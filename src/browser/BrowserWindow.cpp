@@ -71,9 +71,10 @@ void BrowserWindow::createControls() {
     NavigationPolicy::Window& policyWindow = *this;
     m_policy = std::make_unique<NavigationPolicy>(m_profile, *m_web, policyWindow);
     connect(m_web.get(), &WebComponent::BeforeNavigate2, this,
-            [this](const QString& url) { m_policy->beforeNavigate(url); });
-    connect(m_web.get(), &WebComponent::NavigateComplete2, this,
-            [this](const QString& url) { m_policy->navigateComplete(url); });
+            [this](const QString& url, bool topLevel) { m_policy->beforeNavigate(url, topLevel); });
+    connect(
+        m_web.get(), &WebComponent::NavigateComplete2, this,
+        [this](const QString& url, bool topLevel) { m_policy->navigateComplete(url, topLevel); });
     m_web->setNewWindowHandler([this] { return newWindow2(); });
 
     m_navigation = std::make_unique<NavigationToolbar>(m_profile, m_client);
@@ -156,7 +157,14 @@ void BrowserWindow::setUp() {
     m_lpbuffer = SystemDirectories::windowsDirectory();
     m_windowsDirectory->setText(m_lpbuffer);
     readSettings();
-    if (m_policy->restrained()) m_policy->loadDomains();
+    if (m_policy->restrained()) {
+        // Domains the administrator locked replace the database's list.
+        if (const auto locked = m_context.settings->lockedDomains()) {
+            m_policy->setAllowedDomains(*locked);
+        } else {
+            m_policy->loadDomains();
+        }
+    }
     loadToolBar();
     loadLinkListBox();
     showWindow();
@@ -236,6 +244,7 @@ WebComponent* BrowserWindow::newWindow2() {
         window->closeWindow();
         return nullptr;
     }
+    window->m_policy->setOpenedForPage();
     return window->webComponent();
 }
 
@@ -261,8 +270,12 @@ void BrowserWindow::stop() {
     m_status->resetAnimation();
 }
 
+bool BrowserWindow::pageCommandsAllowed() const {
+    return !m_web->LocationURL().isEmpty() && m_web->isShown() && m_policy->pageAllowed();
+}
+
 void BrowserWindow::print() {
-    if (m_web->LocationURL().isEmpty()) {
+    if (!pageCommandsAllowed()) {
         showMessage(kPrintDisabled);
         return;
     }
@@ -314,6 +327,14 @@ void BrowserWindow::addBookMark() {
 void BrowserWindow::choose() {
     const QString text = m_navigation->addressBox()->currentText();
     if (text.isEmpty() || m_fillingHistory) return;
+    // An address that no restricted policy can allow is never navigated to: a typed
+    // javascript: address would otherwise run in the page on show.
+    if (!m_policy->schemeCanPass(text)) {
+        m_web->hide();
+        m_policy->setClickUrl(text);
+        m_policy->leavePage();
+        return;
+    }
     if (m_policy->familySiteMode()) {
         m_web->hide();
         if (NavigationPolicy::mentionsFamilySite(text)) {

@@ -40,7 +40,11 @@ public:
     QString databasePath() const { return m_databasePath; }
 
     // Closes the window, and its place in the frame.
-    void closeWindow();
+    void closeWindow() override;
+
+    // Page commands (Print, Save As, Copy, Select All) act only on a page that has loaded,
+    // is on show and was allowed by the policy.
+    bool pageCommandsAllowed() const;
 
     // The address box's choose handling: Enter in the box, or a pick from its history.
     void choose();

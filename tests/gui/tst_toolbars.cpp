@@ -95,7 +95,8 @@ private slots:
         BrowserWindow* window = open();
         child<QToolButton>(window, "Command14")->click();
         QCOMPARE(m_env->dialogs.messages, QStringList{"The Print command is currently disabled."});
-        fake(window)->location = QStringLiteral("http://page.example/");
+        fake(window)->completeNavigation(QStringLiteral("http://page.example/"));
+        fake(window)->calls.clear();
         m_env->dialogs.printAnswers << false << true;
         child<QToolButton>(window, "Command14")->click();
         QCOMPARE(fake(window)->calls, QStringList{});

@@ -16,6 +16,7 @@ public:
     QWidget* widget() const override { return m_widget; }
     void Navigate(const QString& address) override;
     void GoBack() override;
+    bool CanGoBack() const override { return canGoBack; }
     void GoForward() override;
     void Refresh() override;
     void Stop() override;
@@ -40,6 +41,7 @@ public:
     QString location;
     QString title;
     bool busy = false;
+    bool canGoBack = true;
 
 private:
     QWidget* m_widget;
