@@ -84,7 +84,10 @@ void NavigationPolicy::setAllowedDomains(const QStringList& domains) {
 void NavigationPolicy::beforeNavigate(const QString& url, bool topLevel) {
     // A frame is judged once it has loaded; it never hides or shows its page before.
     if (!topLevel) return;
-    if (m_blankRequested && url == kBlankPage) return;
+    if (m_blankRequested && url == kBlankPage) {
+        m_pending = false;
+        return;
+    }
     m_blankRequested = false;
     m_pending = true;
     m_pageAllowed = false;
@@ -175,14 +178,14 @@ void NavigationPolicy::checkDomainOf(const QString& address) {
 }
 
 void NavigationPolicy::leavePage() {
+    // The domain check and the refusal both leave the page: a blank page or a close, once.
+    if (m_leftPage) return;
     m_web.Stop();
     m_window.stopBusyAnimation();
     if (m_web.CanGoBack()) {
         m_web.GoBack();
         return;
     }
-    // The domain check and the refusal both leave the page: close or blank it once.
-    if (m_leftPage) return;
     m_leftPage = true;
     if (m_openedForPage) {
         m_window.closeWindow();
