@@ -85,6 +85,7 @@ void NavigationPolicy::beforeNavigate(const QString& url, bool topLevel) {
     // A frame is judged once it has loaded; it never hides or shows its page before.
     if (!topLevel) return;
     if (m_blankRequested && url == kBlankPage) {
+        m_blankRequested = false;
         m_pending = false;
         return;
     }

@@ -1,5 +1,6 @@
 #include "platform/FileDialogs.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QTimer>
@@ -9,6 +10,13 @@ namespace FileDialogs {
 void makeReadOnly(QFileDialog& dialog) {
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::ReadOnly, true);
+    // The read-only model makes no folder, but the dialog still offers to.
+    if (auto* newFolder = dialog.findChild<QAction*>(QStringLiteral("qt_new_folder_action"))) {
+        newFolder->setEnabled(false);
+        newFolder->setVisible(false);
+    }
+    if (auto* button = dialog.findChild<QWidget*>(QStringLiteral("newFolderButton")))
+        button->hide();
 }
 
 QStringList chooseForPage(QWidget* parent, bool multiple, const QString& start) {
