@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QMenu>
 #include <QTcpServer>
 #include <QToolButton>
@@ -448,6 +450,34 @@ private slots:
         m_server->setPage(path, page(QStringLiteral("a")));
         open(path);
         QTRY_COMPARE_WITH_TIMEOUT(visitRows(db()), QStringList{url(path)}, kTimeout);
+    }
+
+    // A page's file chooser is Qt's own read-only dialog.
+    void pageFileChooserIsReadOnly() {
+        m_server->setPage(QStringLiteral("/form.html"),
+                          page(QStringLiteral("<input id='l' type='file' "
+                                              "style='position:fixed;left:0;top:0;width:100%;"
+                                              "height:100%'>")));
+        BrowserWindow* window = open(QStringLiteral("/form.html"));
+        waitForLink(window);
+        // The chooser runs its own loop: a timer inside it answers for the user.
+        QFileDialog::Options seen;
+        bool shown = false;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QFileDialog*>(widget);
+                if (!dialog || !dialog->isVisible()) continue;
+                shown = true;
+                seen = dialog->options();
+                dialog->reject();
+            }
+        });
+        answer.start(20);
+        QTest::mouseClick(renderWidget(window), Qt::LeftButton, {}, QPoint(40, 40));
+        QTRY_VERIFY_WITH_TIMEOUT(shown, kTimeout);
+        QVERIFY(seen.testFlag(QFileDialog::DontUseNativeDialog));
+        QVERIFY(seen.testFlag(QFileDialog::ReadOnly));
     }
 
     void pageInitiatedDownloadIsRefused() {
