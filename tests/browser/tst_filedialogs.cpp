@@ -1,12 +1,19 @@
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+#include <functional>
 
 #include "platform/FileDialogs.h"
 #include "platform/FolderConfinement.h"
+#include "platform/QtDialogService.h"
 
 namespace {
 
@@ -25,8 +32,29 @@ class TestFileDialogs : public QObject {
     QString m_root;     // the confining folder
     QString m_outside;  // a sibling whose name starts like the folder's
 
+    // Runs `answer` on the first visible dialog of type T, from a timer that fires inside the
+    // dialog's own loop; the test itself never starts a loop.
+    template <typename T>
+    void answerDialogs(std::function<void(T*)> answer) {
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [timer, answer] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<T*>(widget);
+                if (!dialog || !dialog->isVisible()) continue;
+                timer->stop();
+                timer->deleteLater();
+                answer(dialog);
+                return;
+            }
+        });
+        timer->start(20);
+    }
+
 private slots:
     void initTestCase() {
+        // The download folder is found under the home folder: a private one.
+        qputenv("HOME", QFile::encodeName(m_dir.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/config")));
         m_root = m_dir.path() + QStringLiteral("/Favorites");
         m_outside = m_dir.path() + QStringLiteral("/Favorites2");
         QVERIFY(QDir().mkpath(m_root + QStringLiteral("/School")));
@@ -130,6 +158,43 @@ private slots:
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.selectedFiles(), QStringList{m_root + QStringLiteral("/a.url")});
+    }
+
+    // The service's dialogs, each answered by a timer inside its own loop.
+    void serviceSavesOnlyIntoTheDownloadFolder() {
+        QString shownIn;
+        bool confined = false;
+        answerDialogs<ConfinedFileDialog>([&](ConfinedFileDialog* dialog) {
+            confined = dialog->testOption(QFileDialog::ReadOnly);
+            shownIn = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        QtDialogService service;
+        QCOMPARE(service.saveFileName(nullptr, QStringLiteral("Save As"),
+                                      QStringLiteral("Web Page|*.html"),
+                                      QStringLiteral("/etc/page.html")),
+                 QString());
+        QVERIFY(confined);
+        QCOMPARE(shownIn, QFileInfo(QtDialogService::downloadFolder()).canonicalFilePath());
+        QVERIFY(shownIn.startsWith(m_dir.path()));
+    }
+
+    void printDialogOffersNoPrintToFile() {
+        bool toFile = true;
+        bool pdfPrinter = true;
+        answerDialogs<QPrintDialog>([&](QPrintDialog* dialog) {
+            toFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+            pdfPrinter = false;
+            for (QComboBox* box : dialog->findChildren<QComboBox*>()) {
+                for (int i = 0; i < box->count(); ++i)
+                    pdfPrinter = pdfPrinter || box->itemText(i).contains(QLatin1String("PDF"));
+            }
+            dialog->reject();
+        });
+        QPrinter printer;
+        QVERIFY(!QtDialogService().choosePrinter(nullptr, printer));
+        QVERIFY(!toFile);
+        QVERIFY(!pdfPrinter);
     }
 
     void confinedSaveOnlyIntoTheFolder() {
