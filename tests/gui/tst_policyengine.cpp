@@ -480,6 +480,40 @@ private slots:
         QVERIFY(seen.testFlag(QFileDialog::ReadOnly));
     }
 
+    // A page's JavaScript dialogs reach the user only while the page is on show.
+    void hiddenPageShowsNoJavaScriptDialogs() {
+        m_server->setPage(QStringLiteral("/a.html"), page(QStringLiteral("a")));
+        BrowserWindow* window = open(QStringLiteral("/a.html"));
+        QTRY_COMPARE_WITH_TIMEOUT(visitRows(db()).size(), 1, kTimeout);
+        int boxes = 0;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QDialog*>(widget);
+                if (!box || !box->isVisible()) continue;
+                ++boxes;
+                box->reject();
+            }
+        });
+        answer.start(20);
+        const QString script =
+            QStringLiteral("alert('a'); [confirm('c'), prompt('p', 'x')].join()");
+        auto answered = std::make_shared<QVariant>();
+        window->webComponent()->hide();
+        web(window)->page()->runJavaScript(script,
+                                           [answered](const QVariant& v) { *answered = v; });
+        QTRY_VERIFY_WITH_TIMEOUT(answered->isValid(), kTimeout);
+        QCOMPARE(answered->toString(), QStringLiteral("false,"));
+        QCOMPARE(boxes, 0);
+
+        *answered = QVariant();
+        window->webComponent()->show();
+        web(window)->page()->runJavaScript(script,
+                                           [answered](const QVariant& v) { *answered = v; });
+        QTRY_VERIFY_WITH_TIMEOUT(answered->isValid(), kTimeout);
+        QCOMPARE(boxes, 3);
+    }
+
     void pageInitiatedDownloadIsRefused() {
         m_server->setPage(QStringLiteral("/a.html"), page(QStringLiteral("a")));
         m_server->setResponse(QStringLiteral("/file.bin"),
