@@ -158,7 +158,7 @@ void NavigationPolicy::refuse(const QString& address) {
     m_pageAllowed = false;
     m_web.hide();
     logVisit(address + kRestrictionAttempt);
-    leavePage();
+    leaveOnce();
 }
 
 void NavigationPolicy::checkDomain() {
@@ -174,11 +174,16 @@ void NavigationPolicy::checkDomainOf(const QString& address) {
         m_web.show();
         m_clickUrl.clear();
     } else {
-        leavePage();
+        leaveOnce();
     }
 }
 
 void NavigationPolicy::leavePage() {
+    m_leftPage = false;
+    leaveOnce();
+}
+
+void NavigationPolicy::leaveOnce() {
     // The domain check and the refusal both leave the page: a blank page or a close, once.
     if (m_leftPage) return;
     m_web.Stop();

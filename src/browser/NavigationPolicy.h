@@ -88,6 +88,7 @@ private:
     bool verdictOn(const QString& url) const;
     void checkDomainOf(const QString& address);
     void refuse(const QString& address);
+    void leaveOnce();
     void frameLoaded(const QString& url);
     void logVisit(const QString& text);
 
