@@ -371,6 +371,24 @@ private slots:
         QVERIFY(window->pageCommandsAllowed());
     }
 
+    // A load replaced by another before it ends is not judged: one row per navigation.
+    void replacedLoadAddsNoRow() {
+        restrictToOk();
+        serveSlowForbiddenPage();
+        m_server->setPage(QStringLiteral("/ok/b.html"), page(QStringLiteral("b")));
+        BrowserWindow* window = nullptr;
+        openLinkTo(window, forbidden(QStringLiteral("/bad/slow.html")));
+        QTest::mouseClick(renderWidget(window), Qt::LeftButton, {}, QPoint(40, 40));
+        QTRY_VERIFY_WITH_TIMEOUT(m_server->requested.contains(QStringLiteral("/bad/slow.png")),
+                                 kTimeout);
+        window->webComponent()->Navigate(url(QStringLiteral("/ok/b.html")));
+        QTRY_VERIFY_WITH_TIMEOUT(window->webComponent()->isShown(), kTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->webComponent()->Busy(), kTimeout);
+        QCOMPARE(visitRows(db()), (QStringList{url(QStringLiteral("/ok/start.html")),
+                                               url(QStringLiteral("/ok/b.html"))}));
+        QCOMPARE(window->webComponent()->LocationURL(), url(QStringLiteral("/ok/b.html")));
+    }
+
     // A refused page in a window opened for it: its late allowed frame, its requests, its
     // windows and its dialogs all end with the window.
     void refusedPopUpStopsRunning() {
