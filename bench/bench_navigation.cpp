@@ -44,6 +44,7 @@ public:
         emit NavigateComplete2(address);
     }
     void GoBack() override {}
+    bool CanGoBack() const override { return false; }
     void GoForward() override {}
     void Refresh() override {}
     void Stop() override {}

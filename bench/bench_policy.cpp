@@ -34,6 +34,7 @@ public:
     QWidget* widget() const override { return nullptr; }
     void Navigate(const QString&) override {}
     void GoBack() override {}
+    bool CanGoBack() const override { return true; }
     void GoForward() override {}
     void Refresh() override {}
     void Stop() override {}
@@ -61,6 +62,7 @@ public:
     void stopBusyAnimation() override {}
     void recordHistory() override {}
     void showMessage(const QString& text) override { messages << text; }
+    void closeWindow() override {}
 
     QStringList messages;
 

@@ -4,6 +4,7 @@
 
 #include "browser/BookmarkFile.h"
 #include "platform/DialogService.h"
+#include "platform/FolderConfinement.h"
 #include "platform/WebComponent.h"
 
 namespace BookmarkCommands {
@@ -18,9 +19,11 @@ const QString kReplaceBookMark =
 
 void open(QWidget* parent, DialogService& dialogs, WebComponent& web, const QString& folder,
           bool reportFailures) {
-    const QString file = dialogs.openFileName(parent, QStringLiteral("Open Book Mark"),
-                                              QStringLiteral("Book Marks(*.url)|*.url"), folder);
-    if (file.isEmpty()) return;
+    const QString file =
+        dialogs.openFileInFolder(parent, QStringLiteral("Open Book Mark"),
+                                 QStringLiteral("Book Marks(*.url)|*.url"), folder);
+    // Only a book mark of the favourites folder opens, whatever the dialog let through.
+    if (file.isEmpty() || !FolderConfinement(folder).allowsOpen(file)) return;
     const BookmarkFile::ReadResult bookmark = BookmarkFile::read(file);
     if (!bookmark.ok()) {
         if (reportFailures) dialogs.message(parent, bookmark.error);

@@ -71,9 +71,10 @@ void BrowserWindow::createControls() {
     NavigationPolicy::Window& policyWindow = *this;
     m_policy = std::make_unique<NavigationPolicy>(m_profile, *m_web, policyWindow);
     connect(m_web.get(), &WebComponent::BeforeNavigate2, this,
-            [this](const QString& url) { m_policy->beforeNavigate(url); });
-    connect(m_web.get(), &WebComponent::NavigateComplete2, this,
-            [this](const QString& url) { m_policy->navigateComplete(url); });
+            [this](const QString& url, bool topLevel) { m_policy->beforeNavigate(url, topLevel); });
+    connect(
+        m_web.get(), &WebComponent::NavigateComplete2, this,
+        [this](const QString& url, bool topLevel) { m_policy->navigateComplete(url, topLevel); });
     m_web->setNewWindowHandler([this] { return newWindow2(); });
 
     m_navigation = std::make_unique<NavigationToolbar>(m_profile, m_client);
@@ -154,7 +155,7 @@ QList<QAction*> BrowserWindow::menuBarActions() const {
 }
 
 bool BrowserWindow::pageCommandsAllowed() const {
-    return !m_web->LocationURL().isEmpty() && m_web->isShown() && m_policy->ok();
+    return !m_web->LocationURL().isEmpty() && m_web->isShown() && m_policy->pageAllowed();
 }
 
 void BrowserWindow::setUp() {
@@ -163,7 +164,14 @@ void BrowserWindow::setUp() {
     m_lpbuffer = SystemDirectories::windowsDirectory();
     m_windowsDirectory->setText(m_lpbuffer);
     readSettings();
-    if (m_policy->restrained()) m_policy->loadDomains();
+    if (m_policy->restrained()) {
+        // Domains the administrator locked replace the database's list.
+        if (const auto locked = m_context.settings->lockedDomains()) {
+            m_policy->setAllowedDomains(*locked);
+        } else {
+            m_policy->loadDomains();
+        }
+    }
     loadToolBar();
     loadLinkListBox();
     showWindow();
@@ -245,6 +253,7 @@ WebComponent* BrowserWindow::newWindow2() {
         window->closeWindow();
         return nullptr;
     }
+    window->m_policy->setOpenedForPage();
     return window->webComponent();
 }
 
@@ -313,6 +322,14 @@ void BrowserWindow::addBookMark() {
 void BrowserWindow::choose() {
     const QString text = m_navigation->addressBox()->currentText();
     if (text.isEmpty() || m_fillingHistory) return;
+    // An address that no restricted policy can allow is never navigated to: a typed
+    // javascript: address would otherwise run in the page on show.
+    if (!m_policy->schemeCanPass(text)) {
+        m_web->hide();
+        m_policy->setClickUrl(text);
+        m_policy->leavePage();
+        return;
+    }
     if (m_policy->familySiteMode()) {
         m_web->hide();
         if (NavigationPolicy::mentionsFamilySite(text)) {

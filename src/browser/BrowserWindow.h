@@ -38,8 +38,8 @@ public:
     // while the window is active.
     QList<QAction*> menuBarActions() const;
     MenuCommands& menuCommands() const { return *m_commands; }
-    // A page was loaded, the component shows it and the policy allowed it: what the page
-    // commands (print, save) need.
+    // Page commands (Print, Save As, Copy, Select All) act only on a page that has loaded,
+    // is on show and was allowed by the policy.
     bool pageCommandsAllowed() const;
     StatusArea& statusArea() const { return *m_status; }
 
@@ -47,7 +47,7 @@ public:
     QString databasePath() const { return m_databasePath; }
 
     // Closes the window, and its place in the frame.
-    void closeWindow();
+    void closeWindow() override;
 
     // The address box's choose handling: Enter in the box, or a pick from its history.
     void choose();

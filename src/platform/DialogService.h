@@ -23,8 +23,13 @@ public:
                                              const QString& initial = {}) = 0;
     // `filter` is given as "description|pattern;pattern|description|pattern".
     // An empty result means the user cancelled.
+    // File dialogs are read-only: nothing can be renamed, deleted or made through them.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& directory = {}) = 0;
+    // As openFileName, but the dialog never leaves `folder` and gives only a file inside it.
+    virtual QString openFileInFolder(QWidget* parent, const QString& title, const QString& filter,
+                                     const QString& folder) = 0;
+    // A file name in the user's download folder only; replacing a file is asked first.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& suggestedName = {}) = 0;
 

@@ -1,16 +1,26 @@
 #include "platform/QtDialogService.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QStandardPaths>
+
+#include "platform/FileDialogs.h"
 
 namespace {
 
 QString titleOrApplication(const QString& title) {
     return title.isEmpty() ? QApplication::applicationDisplayName() : title;
+}
+
+QString firstChosen(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
 }
 
 }  // namespace
@@ -38,7 +48,17 @@ std::optional<QString> QtDialogService::inputText(QWidget* parent, const QString
 
 QString QtDialogService::openFileName(QWidget* parent, const QString& title, const QString& filter,
                                       const QString& directory) {
-    return QFileDialog::getOpenFileName(parent, title, directory, toQtFilter(filter));
+    QFileDialog dialog(parent, title, directory, toQtFilter(filter));
+    FileDialogs::makeReadOnly(dialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return firstChosen(dialog);
+}
+
+QString QtDialogService::openFileInFolder(QWidget* parent, const QString& title,
+                                          const QString& filter, const QString& folder) {
+    ConfinedFileDialog dialog(parent, ConfinedFileDialog::Purpose::Open, folder, title,
+                              toQtFilter(filter));
+    return firstChosen(dialog);
 }
 
 bool QtDialogService::choosePrinter(QWidget* parent, QPrinter& printer) {
@@ -53,7 +73,16 @@ bool QtDialogService::choosePageSetup(QWidget* parent, QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+QString QtDialogService::downloadFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    QDir().mkpath(folder);
+    return folder;
+}
+
 QString QtDialogService::saveFileName(QWidget* parent, const QString& title, const QString& filter,
                                       const QString& suggestedName) {
-    return QFileDialog::getSaveFileName(parent, title, suggestedName, toQtFilter(filter));
+    ConfinedFileDialog dialog(parent, ConfinedFileDialog::Purpose::Save, downloadFolder(), title,
+                              toQtFilter(filter));
+    if (!suggestedName.isEmpty()) dialog.selectFile(QFileInfo(suggestedName).fileName());
+    return firstChosen(dialog);
 }

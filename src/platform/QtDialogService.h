@@ -12,8 +12,13 @@ public:
                                      const QString& initial = {}) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& directory = {}) override;
+    QString openFileInFolder(QWidget* parent, const QString& title, const QString& filter,
+                             const QString& folder) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     bool choosePageSetup(QWidget* parent, QPrinter& printer) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& suggestedName = {}) override;
+
+    // Where saveFileName saves: the user's download folder.
+    static QString downloadFolder();
 };

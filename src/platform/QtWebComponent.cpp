@@ -7,32 +7,40 @@
 #include <QPrinter>
 #include <QTimer>
 #include <QWebEngineDownloadRequest>
+#include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+#include "platform/FileDialogs.h"
+
 // How the engine's signals stand for the component's events:
 // - BeforeNavigate2: acceptNavigationRequest(), which is always answered true: the window's
 //   policy never cancels a navigation.
-// - NavigateComplete2: loadingChanged() with status Succeeded or Failed, so error pages,
-//   pages that the server answered with an error status, reloads and back/forward all count
-//   as completed navigations. A load that Stop() ends raises no completion.
+// - NavigateComplete2: loadingChanged() with status Succeeded, Failed or Stopped, so error
+//   pages, pages that the server answered with an error status, reloads, back/forward and
+//   loads ended by Stop() or window.stop() all end in a NavigateComplete2. A load that ends
+//   because another top-level navigation replaced it raises nothing.
 // - Frames: the engine reports a frame's navigation request while its page loads, and no
-//   completion of its own. A frame's BeforeNavigate2 and NavigateComplete2 are therefore
-//   raised together right after the page's NavigateComplete2, in the order the frames asked;
-//   a frame that navigates after its page has loaded raises both at once. Stop() drops the
-//   frames still waiting, so a refused page raises nothing more.
+//   completion of its own. A frame's BeforeNavigate2 and NavigateComplete2 (topLevel false)
+//   are therefore raised together right after the page's NavigateComplete2, in the order the
+//   frames asked; a frame that navigates after its page has loaded raises both at once.
+//   Stop() drops the frames still waiting, so a refused page raises nothing more.
+// - Addresses are fully encoded, as the engine holds them.
 // - GoBack: see below; the engine's back() is deferred and coalesced.
-// - A new-window request (window.open, target=_blank, the context menu's new window, view
-//   source): createWindow() asks the window's handler for the component of a new window and
-//   returns that component's page, into which the engine then loads the requested page.
+// - A new-window request (a link with a target, window.open after a user's click, the context
+//   menu's new window, view source): createWindow() asks the window's handler for the
+//   component of a new window and returns that component's page, into which the engine then
+//   loads the requested page. Pages cannot open windows without a user's click.
+// - JavaScript dialogs of a hidden page are never shown.
+// - A page's file chooser is Qt's own read-only file dialog.
 class QtWebComponent::Page : public QWebEnginePage {
 public:
     Page(QWebEngineProfile* profile, QtWebComponent* owner)
         : QWebEnginePage(profile, owner), m_owner(owner) {
-        settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
+        settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
         connect(this, &QWebEnginePage::loadingChanged, this, &Page::onLoadingChanged);
     }
 
@@ -42,16 +50,18 @@ public:
     }
 
 protected:
-    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
-        const QString address = url.toString();
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
+        const QString address = encoded(url);
         if (isMainFrame) {
             m_waitingFrames.clear();
-            emit m_owner->BeforeNavigate2(address);
+            if (type != NavigationTypeRedirect) ++m_requestsSinceStart;
+            m_lastRequested = address;
+            emit m_owner->BeforeNavigate2(address, true);
         } else if (m_pageLoading) {
             m_waitingFrames.append(address);
         } else {
-            emit m_owner->BeforeNavigate2(address);
-            emit m_owner->NavigateComplete2(address);
+            emit m_owner->BeforeNavigate2(address, false);
+            emit m_owner->NavigateComplete2(address, false);
         }
         return true;
     }
@@ -61,31 +71,65 @@ protected:
         return target ? target->page() : nullptr;
     }
 
+    void javaScriptAlert(const QUrl& origin, const QString& text) override {
+        if (m_owner->isShown()) QWebEnginePage::javaScriptAlert(origin, text);
+    }
+    bool javaScriptConfirm(const QUrl& origin, const QString& text) override {
+        return m_owner->isShown() && QWebEnginePage::javaScriptConfirm(origin, text);
+    }
+    bool javaScriptPrompt(const QUrl& origin, const QString& text, const QString& initial,
+                          QString* result) override {
+        return m_owner->isShown() &&
+               QWebEnginePage::javaScriptPrompt(origin, text, initial, result);
+    }
+
+    QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
+                            const QStringList&) override {
+        if (!m_owner->isShown()) return {};
+        return FileDialogs::chooseForPage(m_owner->widget(), mode == FileSelectOpenMultiple,
+                                          oldFiles.value(0));
+    }
+
 private:
+    static QString encoded(const QUrl& url) { return url.toString(QUrl::FullyEncoded); }
+
     void onLoadingChanged(const QWebEngineLoadingInfo& info) {
         switch (info.status()) {
             case QWebEngineLoadingInfo::LoadStartedStatus:
                 m_pageLoading = true;
+                m_requestsSinceStart = 0;
                 return;
             case QWebEngineLoadingInfo::LoadStoppedStatus:
-                dropWaitingFrames();
-                return;
-            case QWebEngineLoadingInfo::LoadSucceededStatus:
             case QWebEngineLoadingInfo::LoadFailedStatus:
+                if (replaced(info)) {
+                    dropWaitingFrames();
+                    return;
+                }
+                break;
+            case QWebEngineLoadingInfo::LoadSucceededStatus:
                 break;
         }
+        const bool stopped = info.status() == QWebEngineLoadingInfo::LoadStoppedStatus;
         m_pageLoading = false;
         m_owner->m_pageLoaded = true;
-        emit m_owner->NavigateComplete2(info.url().toString());
+        emit m_owner->NavigateComplete2(encoded(info.url()), true);
+        if (stopped) m_waitingFrames.clear();
         while (!m_waitingFrames.isEmpty()) {
             const QString frame = m_waitingFrames.takeFirst();
-            emit m_owner->BeforeNavigate2(frame);
-            emit m_owner->NavigateComplete2(frame);
+            emit m_owner->BeforeNavigate2(frame, false);
+            emit m_owner->NavigateComplete2(frame, false);
         }
+    }
+
+    // Another top-level navigation was asked for after this load started.
+    bool replaced(const QWebEngineLoadingInfo& info) const {
+        return m_requestsSinceStart > 0 && encoded(info.url()) != m_lastRequested;
     }
 
     QtWebComponent* m_owner;
     bool m_pageLoading = false;
+    int m_requestsSinceStart = 0;
+    QString m_lastRequested;
     QStringList m_waitingFrames;
 };
 
@@ -146,6 +190,9 @@ void QtWebComponent::GoBack() {
         if (m_view) m_view->back();
     });
 }
+bool QtWebComponent::CanGoBack() const {
+    return m_view->history()->canGoBack();
+}
 void QtWebComponent::GoForward() {
     m_view->forward();
 }
@@ -160,7 +207,7 @@ bool QtWebComponent::Busy() const {
     return page()->isLoading();
 }
 QString QtWebComponent::LocationURL() const {
-    return m_view->url().toString();
+    return m_view->url().toString(QUrl::FullyEncoded);
 }
 
 QString QtWebComponent::LocationName() const {

@@ -20,6 +20,7 @@ public:
     QWidget* widget() const override;
     void Navigate(const QString& address) override;
     void GoBack() override;
+    bool CanGoBack() const override;
     void GoForward() override;
     void Refresh() override;
     void Stop() override;

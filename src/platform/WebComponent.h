@@ -33,6 +33,8 @@ public:
 
     virtual void Navigate(const QString& address) = 0;
     virtual void GoBack() = 0;
+    // The history holds a page before the current one.
+    virtual bool CanGoBack() const = 0;
     virtual void GoForward() = 0;
     virtual void Refresh() = 0;
     virtual void Stop() = 0;
@@ -58,8 +60,12 @@ public:
     void setNewWindowHandler(NewWindowHandler handler) { m_newWindowHandler = std::move(handler); }
 
 signals:
-    void BeforeNavigate2(const QString& url);
-    void NavigateComplete2(const QString& url);
+    // Addresses are given as the engine reports them, percent-encoding kept. `topLevel` is
+    // false for a frame inside the page.
+    void BeforeNavigate2(const QString& url, bool topLevel = true);
+    // A load that ended: completed, failed, or stopped before it completed (a load replaced
+    // by another raises nothing).
+    void NavigateComplete2(const QString& url, bool topLevel = true);
 
 protected:
     // Asks the window for the component of a new window (the engine's new-window request).

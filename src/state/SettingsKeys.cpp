@@ -40,7 +40,11 @@ std::vector<SettingsStore::Entry> reinitialiseEntries(const QString& problemPage
 
 bool runFirstStartIfNeeded(SettingsStore& store) {
     if (store.read(kInstall, kFirstStartDone) == QLatin1String("1")) return false;
-    store.writeAll(firstStartEntries());
+    std::vector<SettingsStore::Entry> unset;
+    for (SettingsStore::Entry& entry : firstStartEntries()) {
+        if (store.read(entry.section, entry.key).isEmpty()) unset.push_back(std::move(entry));
+    }
+    store.writeAll(unset);
     store.write(kInstall, kFirstStartDone, QStringLiteral("1"));
     return true;
 }

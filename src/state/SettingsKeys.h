@@ -42,11 +42,13 @@ std::vector<SettingsStore::Entry> firstStartEntries();
 // The same keys in the same order, with the start page reset to `problemPage`.
 std::vector<SettingsStore::Entry> reinitialiseEntries(const QString& problemPage);
 
-// Runs the first start once per user: writes the first-start values, then the marker.
-// Returns true when it ran.
+// Runs the first start once per user: writes the first-start values to the keys that have
+// no value yet (a file the administrator prepared keeps what it holds), then the marker.
+// Locked keys are never written. Returns true when it ran.
 bool runFirstStartIfNeeded(SettingsStore& store);
 
-// Writes the re-initialise values; `ButtonCount`/`Amount` and the marker stay as they are.
+// Writes the re-initialise values; `ButtonCount`/`Amount`, the marker and locked keys stay
+// as they are.
 void reinitialise(SettingsStore& store, const QString& problemPage);
 
 }  // namespace SettingsKeys

@@ -27,6 +27,7 @@ public:
     void stopBusyAnimation() override {}
     void recordHistory() override {}
     void showMessage(const QString& text) override { messages << text; }
+    void closeWindow() override {}
     QString address;
     QStringList messages;
 };
@@ -65,10 +66,12 @@ private slots:
         NavigationPolicy policy(LayoutProfile::of(ProfileKind::ZD), web, window);
         policy.setDatabasePath(m_dir->path() + QStringLiteral("\\Links.mdb"));
         policy.setModes(QStringLiteral("0"), QStringLiteral("No"));
-        QObject::connect(&web, &WebComponent::BeforeNavigate2, &web,
-                         [&](const QString& url) { policy.beforeNavigate(url); });
-        QObject::connect(&web, &WebComponent::NavigateComplete2, &web,
-                         [&](const QString& url) { policy.navigateComplete(url); });
+        QObject::connect(
+            &web, &WebComponent::BeforeNavigate2, &web,
+            [&](const QString& url, bool topLevel) { policy.beforeNavigate(url, topLevel); });
+        QObject::connect(
+            &web, &WebComponent::NavigateComplete2, &web,
+            [&](const QString& url, bool topLevel) { policy.navigateComplete(url, topLevel); });
         auto monitor = oneMinuteADay();
         policy.setBrowsingGate(monitor.get());
 

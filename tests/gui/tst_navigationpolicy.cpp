@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -149,6 +150,216 @@ private slots:
         emit fake(window)->BeforeNavigate2(QStringLiteral("http://kids.example/2"));
         QCOMPARE(fake(window)->calls, QStringList{});
         QVERIFY(window->policy().dontDoIt());
+    }
+
+    // Under the domain restriction every top-level navigation that does not pass is hidden
+    // from its start; frames neither hide nor show.
+    void failingNavigationsAreHiddenFromTheirStart() {
+        setPolicy("", "Yes", {"kids.example"});
+        BrowserWindow* window = open();
+        fake(window)->completeNavigation(QStringLiteral("http://kids.example/1"));
+        fake(window)->calls.clear();
+        emit fake(window)->BeforeNavigate2(QStringLiteral("http://other.example/"), true);
+        QCOMPARE(fake(window)->calls, QStringList{"hide"});
+        emit fake(window)->BeforeNavigate2(QStringLiteral("http://kids.example/2"), true);
+        emit fake(window)->BeforeNavigate2(QStringLiteral("http://other.example/frame"), false);
+        QCOMPARE(fake(window)->calls, QStringList{"hide"});
+    }
+
+    // A frame may refuse its page but never show or allow it.
+    void framesNeverDecideForTheirPage_data() {
+        QTest::addColumn<QString>("restriction");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<bool>("shown");
+        const QString kids = "http://kids.example/";
+        const QString other = "http://other.example/";
+        const QString attempt = " RESTRICTION ATTEMPT";
+        QTest::newRow("refused page, allowed frame")
+            << "Yes" << other << kids + "tiny" << QStringList{other + attempt} << false;
+        QTest::newRow("allowed page, refused frame")
+            << "Yes" << kids << other + "ad" << QStringList{kids, other + "ad" + attempt} << false;
+        QTest::newRow("allowed page, allowed frame")
+            << "Yes" << kids << kids + "f" << QStringList{kids, kids} << true;
+        QTest::newRow("no policy: a row per frame with the page's address")
+            << "No" << other << other + "f" << QStringList{other, other} << true;
+    }
+
+    void framesNeverDecideForTheirPage() {
+        QFETCH(QString, restriction);
+        QFETCH(QString, page);
+        QFETCH(QString, frame);
+        QFETCH(QStringList, rows);
+        QFETCH(bool, shown);
+        setPolicy("", restriction, {"kids.example"});
+        BrowserWindow* window = open();
+        fake(window)->completeNavigation(page);
+        emit fake(window)->BeforeNavigate2(frame, false);
+        emit fake(window)->NavigateComplete2(frame, false);
+        QCOMPARE(visitRows(databaseFile()), rows);
+        QCOMPARE(fake(window)->isShown(), shown);
+        QCOMPARE(window->pageCommandsAllowed(), shown);
+    }
+
+    // One row per top-level navigation, however it ends; nothing for a load already judged.
+    void endedLoadIsJudgedOnceOnItsRequestedAddress() {
+        setPolicy("", "Yes", {"kids.example"});
+        BrowserWindow* window = open();
+        fake(window)->completeNavigation(QStringLiteral("http://kids.example/1"));
+        emit fake(window)->BeforeNavigate2(QStringLiteral("http://other.example/slow"), true);
+        // The user types an allowed address while the page loads: the request still decides.
+        addressBox(window)->setEditText(QStringLiteral("http://kids.example/typed"));
+        fake(window)->location = QStringLiteral("http://other.example/slow");
+        emit fake(window)->NavigateComplete2(QStringLiteral("http://other.example/slow"), true);
+        emit fake(window)->NavigateComplete2(QStringLiteral("http://other.example/slow"), true);
+        QCOMPARE(visitRows(databaseFile()),
+                 (QStringList{"http://kids.example/1",
+                              "http://other.example/slow RESTRICTION ATTEMPT"}));
+        QVERIFY(!fake(window)->isShown());
+    }
+
+    // A refused page with nothing to go back to: a window opened for it closes, any other
+    // shows the program's own blank page, which is never judged or logged.
+    void refusedPageWithNothingToGoBackTo_data() {
+        QTest::addColumn<bool>("popUp");
+        QTest::newRow("first window") << false;
+        QTest::newRow("pop-up") << true;
+    }
+
+    void refusedPageWithNothingToGoBackTo() {
+        QFETCH(bool, popUp);
+        setPolicy("", "Yes", {"kids.example"});
+        BrowserWindow* window = open();
+        if (popUp) {
+            fake(window)->askForNewWindow();
+            QCOMPARE(m_host->windows.size(), 2);
+            window = m_host->windows.last();
+        }
+        fake(window)->canGoBack = false;
+        fake(window)->calls.clear();
+        fake(window)->completeNavigation(QStringLiteral("http://other.example/"));
+        const QString refused = QStringLiteral("http://other.example/ RESTRICTION ATTEMPT");
+        QCOMPARE(visitRows(databaseFile()), QStringList{refused});
+        if (popUp) {
+            QCOMPARE(fake(window)->calls, (QStringList{"hide", "Stop", "hide"}));
+            QTRY_VERIFY(m_host->windows.last().isNull());
+            return;
+        }
+        QCOMPARE(fake(window)->calls,
+                 (QStringList{"hide", "Stop", "Navigate about:blank", "hide"}));
+        fake(window)->completeNavigation(NavigationPolicy::kBlankPage);
+        QCOMPARE(visitRows(databaseFile()), QStringList{refused});
+        QVERIFY(!fake(window)->isShown());
+        // A page's own navigation to about:blank is judged as any other.
+        fake(window)->completeNavigation(NavigationPolicy::kBlankPage);
+        QCOMPARE(visitRows(databaseFile()).size(), 2);
+    }
+
+    // Addresses that no restricted policy can allow, and file: addresses judged on their path.
+    void schemesAndLocalFiles_data() {
+        QTest::addColumn<QString>("disney");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("allowed");
+        QTest::newRow("file: entry in the query") << ""
+                                                  << "file:///etc/passwd?kids.example" << false;
+        QTest::newRow("file: entry in the fragment") << ""
+                                                     << "file:///etc/passwd#kids.example" << false;
+        QTest::newRow("file: entry in the path") << ""
+                                                 << "file:///srv/kids.example/a.html" << true;
+        QTest::newRow("chrome:") << ""
+                                 << "chrome://gpu/#kids.example" << false;
+        QTest::newRow("devtools:") << ""
+                                   << "devtools://devtools/kids.example" << false;
+        QTest::newRow("view-source:") << ""
+                                      << "view-source:http://kids.example/" << false;
+        QTest::newRow("data:") << ""
+                               << "data:text/html,kids.example" << false;
+        QTest::newRow("blob:") << ""
+                               << "blob:http://kids.example/1" << false;
+        QTest::newRow("qrc:") << ""
+                              << "qrc:/kids.example" << false;
+        QTest::newRow("about:") << ""
+                                << "about:kids.example" << false;
+        QTest::newRow("https:") << ""
+                                << "https://kids.example/" << true;
+        QTest::newRow("family, data:") << "1"
+                                       << "data:text/html,disney" << false;
+        QTest::newRow("family, file: query") << "1"
+                                             << "file:///etc/passwd?disney" << false;
+    }
+
+    void schemesAndLocalFiles() {
+        QFETCH(QString, disney);
+        QFETCH(QString, url);
+        QFETCH(bool, allowed);
+        setPolicy(disney, "Yes", {"kids.example"});
+        BrowserWindow* window = open(ProfileKind::ZD2);
+        fake(window)->completeNavigation(url);
+        QCOMPARE(window->policy().ok(), allowed);
+        QCOMPARE(fake(window)->isShown(), allowed);
+    }
+
+    // Typed addresses that no restricted policy can allow are never navigated to.
+    void typedInternalAddressIsNeverNavigated_data() {
+        QTest::addColumn<QString>("disney");
+        QTest::addColumn<QString>("restriction");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("restricted, javascript:") << ""
+                                                 << "Yes"
+                                                 << "javascript:alert('kids.example')";
+        QTest::newRow("family, javascript:") << "1"
+                                             << ""
+                                             << "javascript:alert('disney.com')";
+        QTest::newRow("restricted, chrome:") << ""
+                                             << "Yes"
+                                             << "chrome://gpu/#kids.example";
+    }
+
+    void typedInternalAddressIsNeverNavigated() {
+        QFETCH(QString, disney);
+        QFETCH(QString, restriction);
+        QFETCH(QString, text);
+        setPolicy(disney, restriction, {"kids.example"});
+        BrowserWindow* window = open();
+        enter(window, text);
+        QCOMPARE(fake(window)->calls, (QStringList{"hide", "Stop", "GoBack"}));
+    }
+
+    void desktopProgramsOnlyWithoutARestriction_data() {
+        QTest::addColumn<QString>("disney");
+        QTest::addColumn<QString>("restriction");
+        QTest::addColumn<bool>("allowed");
+        QTest::newRow("none") << "0"
+                              << "No" << true;
+        QTest::newRow("family") << "1"
+                                << "No" << false;
+        QTest::newRow("domains") << "0"
+                                 << "Yes" << false;
+    }
+
+    void desktopProgramsOnlyWithoutARestriction() {
+        QFETCH(QString, disney);
+        QFETCH(QString, restriction);
+        QFETCH(bool, allowed);
+        setPolicy(disney, restriction, {});
+        QCOMPARE(open()->policy().allowsUnchosenPrograms(), allowed);
+    }
+
+    // Domains locked by the administrator replace the database's list.
+    void lockedDomainsReplaceTheTable() {
+        setPolicy("", "Yes", {"kids.example"});
+        QTemporaryDir dir;
+        const QString system = dir.path() + QStringLiteral("/system.ini");
+        QFile file(system);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Domains]\n1=school.example\n2=/lessons/\n");
+        file.close();
+        m_env->settings = std::make_unique<SettingsStore>(m_env->iniFile(), system);
+        BrowserWindow* window = open();
+        QCOMPARE(window->policy().allowedDomains(), (QStringList{"school.example", "/lessons/"}));
+        fake(window)->completeNavigation(QStringLiteral("http://kids.example/"));
+        QVERIFY(!window->policy().ok());
     }
 
     void onlyTheFirstThousandDomainsCount() {

@@ -1,4 +1,6 @@
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,6 +16,17 @@ class TestSettingsStore : public QObject {
     std::unique_ptr<SettingsStore> m_store;
 
     void reopen() { m_store = std::make_unique<SettingsStore>(m_file); }
+    static void writeFile(const QString& name, const QByteArray& text) {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    }
+    QString lockedSystemFile(const QByteArray& text) const {
+        const QString name =
+            m_dir.path() + QStringLiteral("/%1-system.ini").arg(QTest::currentTestFunction());
+        writeFile(name, text);
+        return name;
+    }
     QString fileText() const {
         QFile file(m_file);
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
@@ -135,9 +148,10 @@ private slots:
         QVERIFY(fileText().contains(QStringLiteral("http://kids.example/")));
     }
 
+    // The first start fills in the keys without a value and keeps what a prepared file holds.
     void firstStartWritesSlotsZeroToHundredOnce() {
         m_store->write(SettingsKeys::kToolName, QStringLiteral("101"), QStringLiteral("kept"));
-        m_store->write(SettingsKeys::kToolName, QStringLiteral("100"), QStringLiteral("cleared"));
+        m_store->write(SettingsKeys::kToolName, QStringLiteral("100"), QStringLiteral("prepared"));
         m_store->write(SettingsKeys::kHome, SettingsKeys::kFirstKey, QStringLiteral("http://old/"));
         QVERIFY(SettingsKeys::runFirstStartIfNeeded(*m_store));
 
@@ -150,19 +164,95 @@ private slots:
             QCOMPARE(keys.size(), 101);
             for (int slot = 0; slot <= 100; ++slot) {
                 QVERIFY(keys.contains(QString::number(slot)));
-                QCOMPARE(raw.value(QString::number(slot)).toString(), QString());
+                const bool prepared = slot == 100 && raw.group() == QLatin1String("ToolName");
+                QCOMPARE(raw.value(QString::number(slot)).toString(),
+                         prepared ? QStringLiteral("prepared") : QString());
             }
             raw.endGroup();
         }
         QCOMPARE(m_store->read(SettingsKeys::kToolName, QStringLiteral("101")),
                  QStringLiteral("kept"));
-        QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey), QString());
+        QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey),
+                 QStringLiteral("http://old/"));
 
         m_store->write(SettingsKeys::kHome, SettingsKeys::kFirstKey, QStringLiteral("http://new/"));
         reopen();
         QVERIFY(!SettingsKeys::runFirstStartIfNeeded(*m_store));
         QCOMPARE(m_store->read(SettingsKeys::kHome, SettingsKeys::kFirstKey),
                  QStringLiteral("http://new/"));
+    }
+
+    // An administrator's Browser.ini copied in place before the first start keeps its policy.
+    void firstStartKeepsAPreparedFile() {
+        QDir().mkpath(QFileInfo(m_file).path());
+        writeFile(m_file,
+                  "[Restriction]\nAllowed=Yes\n[ManualBrowsing]\nAllowed=1\n"
+                  "[Home]\n1=http://school.example/\n[Toolname]\n0=Mail\n");
+        reopen();
+        QVERIFY(SettingsKeys::runFirstStartIfNeeded(*m_store));
+        reopen();
+        using namespace SettingsKeys;
+        QCOMPARE(m_store->read(kRestriction, kAllowed), QStringLiteral("Yes"));
+        QCOMPARE(m_store->read(kManualBrowsing, kAllowed), QStringLiteral("1"));
+        QCOMPARE(m_store->read(kHome, kFirstKey), QStringLiteral("http://school.example/"));
+        QCOMPARE(m_store->read(kToolName, QStringLiteral("0")), QStringLiteral("Mail"));
+        QCOMPARE(m_store->read(kDisney, kOnly), QString());
+        QCOMPARE(m_store->read(kInstall, kFirstStartDone), QStringLiteral("1"));
+    }
+
+    void lockedKeyWinsOverTheUsersFile() {
+        using namespace SettingsKeys;
+        const QString system = lockedSystemFile(
+            "[restriction]\nallowed=Yes\n[Home]\n1=http://school.example/\n"
+            "[Disney]\nOnly=\n");
+        m_store = std::make_unique<SettingsStore>(m_file, system);
+        QVERIFY(m_store->isLocked(QStringLiteral("Restriction"), QStringLiteral("Allowed")));
+        QVERIFY(m_store->isLocked(QStringLiteral("DISNEY"), QStringLiteral("only")));
+        QVERIFY(!m_store->isLocked(kManualBrowsing, kAllowed));
+
+        // Whatever the user's file holds or lacks.
+        QCOMPARE(m_store->read(kRestriction, kAllowed), QStringLiteral("Yes"));
+        QVERIFY(!m_store->write(kRestriction, kAllowed, QStringLiteral("No")));
+        QVERIFY(!m_store->write(kDisney, kOnly, QStringLiteral("1")));
+        QVERIFY(m_store->write(kManualBrowsing, kAllowed, QStringLiteral("0")));
+        QVERIFY(!fileText().contains(QStringLiteral("Restriction")));
+        QVERIFY(!fileText().contains(QStringLiteral("Disney")));
+        writeFile(m_file, "[Restriction]\nAllowed=No\n[Disney]\nOnly=1\n");
+        m_store = std::make_unique<SettingsStore>(m_file, system);
+        QCOMPARE(m_store->read(kRestriction, kAllowed), QStringLiteral("Yes"));
+        QCOMPARE(m_store->read(kDisney, kOnly), QString());
+
+        // A deleted user file brings back the first start, which leaves locked keys alone.
+        QVERIFY(QFile::remove(m_file));
+        m_store = std::make_unique<SettingsStore>(m_file, system);
+        QVERIFY(SettingsKeys::runFirstStartIfNeeded(*m_store));
+        SettingsKeys::reinitialise(*m_store, QStringLiteral("file:///problem.html"));
+        QCOMPARE(m_store->read(kRestriction, kAllowed), QStringLiteral("Yes"));
+        QCOMPARE(m_store->read(kHome, kFirstKey), QStringLiteral("http://school.example/"));
+        QVERIFY(!fileText().contains(QStringLiteral("[Restriction]")));
+        QVERIFY(!fileText().contains(QStringLiteral("[Home]")));
+        QVERIFY(fileText().contains(QStringLiteral("[ManualBrowsing]")));
+    }
+
+    void lockedDomains_data() {
+        QTest::addColumn<QByteArray>("systemText");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QStringList>("domains");
+        QTest::newRow("no section")
+            << QByteArray("[Restriction]\nAllowed=Yes\n") << false << QStringList{};
+        QTest::newRow("in order, up to the first gap")
+            << QByteArray("[domains]\n2=kids.example\n1=/lessons/\n4=gap.example\n") << true
+            << QStringList{"/lessons/", "kids.example"};
+    }
+
+    void lockedDomains() {
+        QFETCH(QByteArray, systemText);
+        QFETCH(bool, locked);
+        QFETCH(QStringList, domains);
+        const SettingsStore store(m_file, lockedSystemFile(systemText));
+        QCOMPARE(store.lockedDomains().has_value(), locked);
+        QCOMPARE(store.lockedDomains().value_or(QStringList{}), domains);
+        QVERIFY(!SettingsStore(m_file).lockedDomains().has_value());
     }
 
     void firstStartAndReinitialiseWriteTheSameKeysInOrder() {

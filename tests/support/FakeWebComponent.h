@@ -18,6 +18,7 @@ public:
     QWidget* widget() const override { return m_widget; }
     void Navigate(const QString& address) override;
     void GoBack() override;
+    bool CanGoBack() const override { return canGoBack; }
     void GoForward() override;
     void Refresh() override;
     void Stop() override;
@@ -51,6 +52,7 @@ public:
     QString location;
     QString title;
     bool busy = false;
+    bool canGoBack = true;
 
 private:
     QWidget* m_widget;

@@ -23,6 +23,7 @@ void LocalHttpServer::serve(QTcpSocket* socket) {
     const QList<QByteArray> requestLine = request.left(request.indexOf("\r\n")).split(' ');
     const QString path = requestLine.size() > 1 ? QString::fromUtf8(requestLine[1]) : QString();
     requested << path;
+    if (held.contains(path)) return;
 
     const auto route = m_routes.constFind(path);
     const bool found = route != m_routes.constEnd();

@@ -25,6 +25,9 @@ public:
     QString url(const QString& path) const;
     // Paths requested so far, in order.
     QStringList requested;
+    // Paths whose requests are never answered while the server lives: a resource that
+    // takes for ever to load.
+    QStringList held;
 
 private:
     void serve(QTcpSocket* socket);

@@ -31,6 +31,10 @@ public:
         directories << directory;
         return files.isEmpty() ? QString() : files.dequeue();
     }
+    QString openFileInFolder(QWidget* parent, const QString& title, const QString& filter,
+                             const QString& folder) override {
+        return openFileName(parent, title, filter, folder);
+    }
     QString saveFileName(QWidget*, const QString&, const QString& filter,
                          const QString& = {}) override {
         filters << filter;
