@@ -74,3 +74,11 @@ bool SettingsStore::writeAll(const std::vector<Entry>& entries) {
     for (const Entry& e : entries) put(e.section, e.key, e.value);
     return flush();
 }
+
+bool SettingsStore::isLocked(const QString&, const QString&) const {
+    return false;
+}
+
+std::optional<QStringList> SettingsStore::lockedDomains() const {
+    return std::nullopt;
+}

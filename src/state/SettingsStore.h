@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -23,7 +25,7 @@ public:
     // The store at $XDG_CONFIG_HOME/Zelvo/Browser.ini (~/.config when the variable is unset).
     SettingsStore();
     explicit SettingsStore(const QString& iniFile);
-    ~SettingsStore();
+    virtual ~SettingsStore();
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
@@ -35,6 +37,12 @@ public:
     bool write(const QString& section, const QString& key, const QString& value);
     // Writes the entries in order and reaches the disk once, before returning.
     bool writeAll(const std::vector<Entry>& entries);
+
+    // True when the administrator's system settings file fixes this key, so that no form
+    // may change it.
+    virtual bool isLocked(const QString& section, const QString& key) const;
+    // The allowed domains the system settings file fixes, if it fixes them.
+    virtual std::optional<QStringList> lockedDomains() const;
 
 private:
     QString storedGroup(const QString& section) const;
