@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QWebEngineProfile>
 
+#include "app/AppFormOpener.h"
 #include "app/FrameWindow.h"
 #include "app/SplashWindow.h"
 #include "platform/QtDialogService.h"
@@ -38,6 +39,8 @@ int run(QApplication& application) {
     context.dialogs = &dialogs;
     context.launcher = &launcher;
     context.webComponents = QtWebComponent::factory(profile);
+    AppFormOpener forms(context);
+    context.forms = &forms;
 
     FrameWindow frame(context);
     UnixSignalWatcher terminationSignals;
