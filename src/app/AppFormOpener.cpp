@@ -1,5 +1,6 @@
 #include "app/AppFormOpener.h"
 
+#include "dialogs/DomainListEditor.h"
 #include "wizard/WizardDialog.h"
 #include "wizard/WizardEntry.h"
 
@@ -15,12 +16,15 @@ bool AppFormOpener::openWizard(QWidget* parent, const QString& buttonCapacity) {
     return true;
 }
 
-// The domain list editor, the visit log viewer and the information dialogs arrive with
-// their own changes.
+// The visit log viewer arrives with its own change.
 void AppFormOpener::openVisitLog(QWidget*) {}
 
-void AppFormOpener::openDomainEditor(QWidget*, DomainEditorHost&) {}
+void AppFormOpener::openDomainEditor(QWidget* parent, DomainEditorHost& host) {
+    DomainListEditor editor(m_services, host, parent);
+    editor.exec();
+}
 
+// The information dialogs arrive with their own change.
 void AppFormOpener::openAbout(QWidget*) {}
 
 void AppFormOpener::openCompanyProfile(QWidget*) {}
