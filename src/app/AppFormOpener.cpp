@@ -1,6 +1,7 @@
 #include "app/AppFormOpener.h"
 
 #include "dialogs/DomainListEditor.h"
+#include "dialogs/VisitLogViewer.h"
 #include "wizard/WizardDialog.h"
 #include "wizard/WizardEntry.h"
 
@@ -16,8 +17,10 @@ bool AppFormOpener::openWizard(QWidget* parent, const QString& buttonCapacity) {
     return true;
 }
 
-// The visit log viewer arrives with its own change.
-void AppFormOpener::openVisitLog(QWidget*) {}
+void AppFormOpener::openVisitLog(QWidget* parent) {
+    VisitLogViewer viewer(m_services, parent);
+    viewer.exec();
+}
 
 void AppFormOpener::openDomainEditor(QWidget* parent, DomainEditorHost& host) {
     DomainListEditor editor(m_services, host, parent);
