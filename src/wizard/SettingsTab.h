@@ -23,5 +23,4 @@ signals:
 
 private:
     std::unique_ptr<Ui::SettingsTab> m_ui;
-    AppServices m_services;
 };

@@ -33,7 +33,7 @@ WizardDialog::WizardDialog(const AppServices& services, QWidget* parent)
     m_about = placeTab<AboutBoxTab>(m_ui->AboutBoxPage, services, this);
     m_toolBar = placeTab<ToolBarTab>(m_ui->ToolBarPage, services, this);
     m_company = placeTab<CompanyProfileTab>(m_ui->CompanyProfilePage, services, this);
-    m_settingsTab = placeTab<SettingsTab>(m_ui->SettingsPage, services, this);
+    placeTab<SettingsTab>(m_ui->SettingsPage, services, this);
 }
 
 WizardDialog::~WizardDialog() = default;

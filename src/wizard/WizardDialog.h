@@ -9,7 +9,6 @@ class AboutBoxTab;
 class CompanyProfileTab;
 class HomePageTab;
 class LinksTab;
-class SettingsTab;
 class ToolBarTab;
 
 namespace Ui {
@@ -48,5 +47,4 @@ private:
     AboutBoxTab* m_about;
     ToolBarTab* m_toolBar;
     CompanyProfileTab* m_company;
-    SettingsTab* m_settingsTab;
 };

@@ -100,7 +100,8 @@ private slots:
         row("SSTab1", "QTabWidget", {});
         row("HomePageFrame", "QGroupBox",
             "Default Startup Page - Double Click for find file - (Enter to Save)");
-        row("Text2", "QLineEdit", "http://", "Default start page. Web Address or double click to search.");
+        row("Text2", "QLineEdit", "http://",
+            "Default start page. Web Address or double click to search.");
         row("IconFrame", "QGroupBox", "Icon File Location  (Auto Save)");
         row("Image6", "QLabel", {}, "Icon image here when selected.", false);
         row("icontext", "QLineEdit", "No Icon selected.  Default Icon On Display",
