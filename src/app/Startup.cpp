@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QWebEngineProfile>
 
+#include "app/AppFormOpener.h"
 #include "app/FrameWindow.h"
 #include "app/SplashWindow.h"
 #include "app/TerminationRequest.h"
@@ -41,6 +42,8 @@ int run(QApplication& application) {
     context.dialogs = &dialogs;
     context.launcher = &launcher;
     context.webComponents = QtWebComponent::factory(profile);
+    AppFormOpener forms(context);
+    context.forms = &forms;
 
     FrameWindow frame(context);
     const TerminationRequest termination;

@@ -21,6 +21,9 @@ public:
     virtual std::optional<QString> inputText(QWidget* parent, const QString& prompt,
                                              const QString& title = {},
                                              const QString& initial = {}) = 0;
+    // The same with the typed characters hidden, for passwords.
+    virtual std::optional<QString> inputPassword(QWidget* parent, const QString& prompt,
+                                                 const QString& title = {}) = 0;
     // `filter` is given as "description|pattern;pattern|description|pattern".
     // An empty result means the user cancelled.
     // File dialogs are read-only: nothing can be renamed, deleted or made through them.

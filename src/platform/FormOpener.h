@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class DomainEditorHost;
 class QWidget;
 
 // Opens the program's own forms. The program shows them as real dialogs; tests put a
@@ -15,6 +16,8 @@ public:
     // False when the wizard was not shown.
     virtual bool openWizard(QWidget* parent, const QString& buttonCapacity) = 0;
     virtual void openVisitLog(QWidget* parent) = 0;
+    // The domain list editor, modal, reading the wizard through `host`.
+    virtual void openDomainEditor(QWidget* parent, DomainEditorHost& host) = 0;
     virtual void openAbout(QWidget* parent) = 0;
     virtual void openCompanyProfile(QWidget* parent) = 0;
     // Modeless: choosing it again brings the open one forward.

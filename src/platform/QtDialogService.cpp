@@ -46,6 +46,15 @@ std::optional<QString> QtDialogService::inputText(QWidget* parent, const QString
     return text;
 }
 
+std::optional<QString> QtDialogService::inputPassword(QWidget* parent, const QString& prompt,
+                                                      const QString& title) {
+    bool accepted = false;
+    const QString text = QInputDialog::getText(parent, titleOrApplication(title), prompt,
+                                               QLineEdit::Password, QString(), &accepted);
+    if (!accepted) return std::nullopt;
+    return text;
+}
+
 QString QtDialogService::openFileName(QWidget* parent, const QString& title, const QString& filter,
                                       const QString& directory) {
     QFileDialog dialog(parent, title, directory, toQtFilter(filter));

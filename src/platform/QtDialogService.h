@@ -10,6 +10,8 @@ public:
     std::optional<QString> inputText(QWidget* parent, const QString& prompt,
                                      const QString& title = {},
                                      const QString& initial = {}) override;
+    std::optional<QString> inputPassword(QWidget* parent, const QString& prompt,
+                                         const QString& title = {}) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& directory = {}) override;
     QString openFileInFolder(QWidget* parent, const QString& title, const QString& filter,

@@ -23,12 +23,16 @@ inline constexpr char kToolName[] = "ToolName";              // slot "0", "1", .
 inline constexpr char kToolImage[] = "ToolImage";
 inline constexpr char kToolFileName[] = "ToolFileName";
 inline constexpr char kButtonCount[] = "ButtonCount";  // key "Amount"
+// Key "Hash": the administrator password's hash; neither the first start nor re-initialise
+// clears it.
+inline constexpr char kPassword[] = "Password";
 
 inline constexpr char kFirstKey[] = "1";
 inline constexpr char kOnly[] = "Only";
 inline constexpr char kAllowed[] = "Allowed";
 inline constexpr char kSelection[] = "Selection";
 inline constexpr char kAmount[] = "Amount";
+inline constexpr char kHash[] = "Hash";
 
 // Toolbar slots that the first start and re-initialise clear: "0" to "100".
 inline constexpr int kClearedToolSlots = 101;

@@ -32,7 +32,7 @@ public:
     SettingsStore();
     // A store on `iniFile` locked by `systemFile`; an empty `systemFile` locks nothing.
     explicit SettingsStore(const QString& iniFile, const QString& systemFile = {});
-    ~SettingsStore();
+    virtual ~SettingsStore();
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
@@ -51,10 +51,10 @@ public:
     bool writeAll(const std::vector<Entry>& entries);
 
     // The system file holds the key (names compare without regard to letter case).
-    bool isLocked(const QString& section, const QString& key) const;
+    virtual bool isLocked(const QString& section, const QString& key) const;
     // The system file's section "Domains", keys "1", "2", ... in order up to the first
     // missing one; nothing when the file has no such section.
-    std::optional<QStringList> lockedDomains() const;
+    virtual std::optional<QStringList> lockedDomains() const;
 
 private:
     static QString storedGroup(const QSettings& settings, const QString& section);

@@ -25,6 +25,12 @@ public:
         if (inputs.isEmpty()) return std::nullopt;
         return inputs.dequeue();
     }
+    std::optional<QString> inputPassword(QWidget*, const QString& prompt,
+                                         const QString& = {}) override {
+        passwordPrompts << prompt;
+        if (passwords.isEmpty()) return std::nullopt;
+        return passwords.dequeue();
+    }
     QString openFileName(QWidget*, const QString&, const QString& filter,
                          const QString& directory = {}) override {
         filters << filter;
@@ -54,12 +60,12 @@ public:
         return true;
     }
 
-    QStringList messages, titles, questions, prompts, filters, directories;
+    QStringList messages, titles, questions, prompts, passwordPrompts, filters, directories;
     int printDialogs = 0;
     int pageSetupDialogs = 0;
     bool pageSetupLandscape = false;
     QList<QPageLayout::Orientation> printOrientations;
     QQueue<bool> printAnswers;
     QQueue<Answer> answers;
-    QQueue<QString> inputs, files;
+    QQueue<QString> inputs, passwords, files;
 };

@@ -13,6 +13,9 @@ public:
         return wizardShown;
     }
     void openVisitLog(QWidget*) override { opened << QStringLiteral("frmTip1"); }
+    void openDomainEditor(QWidget*, DomainEditorHost&) override {
+        opened << QStringLiteral("Form8");
+    }
     void openAbout(QWidget*) override { opened << QStringLiteral("frmAbout"); }
     void openCompanyProfile(QWidget*) override { opened << QStringLiteral("company"); }
     void openTipOfTheDay(QWidget*) override { opened << QStringLiteral("frmTip"); }

@@ -1,0 +1,35 @@
+#include "app/AppFormOpener.h"
+
+#include "dialogs/DomainListEditor.h"
+#include "dialogs/VisitLogViewer.h"
+#include "wizard/WizardDialog.h"
+#include "wizard/WizardEntry.h"
+
+AppFormOpener::AppFormOpener(const AppServices& services) : m_services(services) {
+    m_services.forms = this;
+}
+
+bool AppFormOpener::openWizard(QWidget* parent, const QString& buttonCapacity) {
+    if (!WizardEntry::admit(m_services, parent, buttonCapacity)) return false;
+    WizardDialog wizard(m_services, parent);
+    wizard.startUp();
+    wizard.exec();
+    return true;
+}
+
+void AppFormOpener::openVisitLog(QWidget* parent) {
+    VisitLogViewer viewer(m_services, parent);
+    viewer.exec();
+}
+
+void AppFormOpener::openDomainEditor(QWidget* parent, DomainEditorHost& host) {
+    DomainListEditor editor(m_services, host, parent);
+    editor.exec();
+}
+
+// The information dialogs arrive with their own change.
+void AppFormOpener::openAbout(QWidget*) {}
+
+void AppFormOpener::openCompanyProfile(QWidget*) {}
+
+void AppFormOpener::openTipOfTheDay(QWidget*) {}

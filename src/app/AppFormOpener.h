@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/AppServices.h"
+#include "platform/FormOpener.h"
+
+// Opens the program's own forms as modal dialogs.
+class AppFormOpener : public FormOpener {
+public:
+    // `services.forms` is set to this opener for the forms it opens.
+    explicit AppFormOpener(const AppServices& services);
+
+    bool openWizard(QWidget* parent, const QString& buttonCapacity) override;
+    void openVisitLog(QWidget* parent) override;
+    void openDomainEditor(QWidget* parent, DomainEditorHost& host) override;
+    void openAbout(QWidget* parent) override;
+    void openCompanyProfile(QWidget* parent) override;
+    void openTipOfTheDay(QWidget* parent) override;
+
+private:
+    AppServices m_services;
+};

@@ -1,0 +1,146 @@
+#include "wizard/HomePageTab.h"
+
+#include <QEvent>
+#include <QPixmap>
+
+#include "platform/FormOpener.h"
+#include "state/SettingsKeys.h"
+#include "state/SettingsStore.h"
+#include "ui_HomePageTab.h"
+#include "wizard/WizardPassword.h"
+
+namespace K = SettingsKeys;
+
+namespace {
+
+// Sets a box as the program, not the user, would: no click action runs.
+void setQuietly(QCheckBox* box, bool ticked) {
+    const QSignalBlocker blocker(box);
+    box->setChecked(ticked);
+}
+
+}  // namespace
+
+HomePageTab::HomePageTab(const AppServices& services, QWidget* parent)
+    : QWidget(parent),
+      m_ui(std::make_unique<Ui::HomePageTab>()),
+      m_services(services),
+      m_options(services),
+      m_homePageChooser(*services.dialogs, QStringLiteral("All Files (*.*)|*.*")) {
+    m_ui->setupUi(this);
+    m_ui->Text2->installEventFilter(this);
+    lockFixedControls();
+
+    connect(m_ui->ManualBrowsing, &QCheckBox::clicked, this, &HomePageTab::manualBrowsingClicked);
+    connect(m_ui->Disney, &QCheckBox::clicked, this, &HomePageTab::disneyClicked);
+    connect(m_ui->Password, &QCheckBox::clicked, this, &HomePageTab::passwordClicked);
+    connect(m_ui->Command1, &QPushButton::clicked, this, &HomePageTab::toggleRestriction);
+    connect(m_ui->Command14, &QPushButton::clicked, this, &HomePageTab::openDomainEditor);
+    connect(m_ui->Command4, &QPushButton::clicked, this, &HomePageTab::openVisitLog);
+    connect(m_ui->Command12, &QPushButton::clicked, this, &HomePageTab::closeRequested);
+}
+
+HomePageTab::~HomePageTab() = default;
+
+QString HomePageTab::lockedToolTip() {
+    return QStringLiteral("Set by the system settings file; it cannot be changed here.");
+}
+
+void HomePageTab::lockFixedControls() {
+    const struct {
+        QWidget* control;
+        const char* section;
+        const char* key;
+    } keyed[] = {
+        {m_ui->Text2, K::kHome, K::kFirstKey},
+        {m_ui->ManualBrowsing, K::kManualBrowsing, K::kAllowed},
+        {m_ui->Disney, K::kDisney, K::kOnly},
+        {m_ui->Password, K::kPassword, K::kHash},
+        {m_ui->Command1, K::kRestriction, K::kAllowed},
+    };
+    for (const auto& entry : keyed) {
+        if (!m_services.settings->isLocked(entry.section, entry.key)) continue;
+        entry.control->setEnabled(false);
+        entry.control->setToolTip(lockedToolTip());
+    }
+}
+
+void HomePageTab::showRestrictionState() {
+    m_ui->Command1->setText(BrowsingOptions::restrictionCaption(m_options.restrictionInForce()));
+}
+
+void HomePageTab::applyStoredOptions() {
+    const auto apply = [](QCheckBox* box, bool ticked, auto clickAction) {
+        const bool changesToTicked = ticked && !box->isChecked();
+        setQuietly(box, ticked);
+        // A box the program ticks counts as clicked, unless its key is locked.
+        if (changesToTicked && box->isEnabled()) clickAction();
+    };
+    apply(m_ui->ManualBrowsing, m_options.manualBrowsingStored(),
+          [this] { manualBrowsingClicked(true); });
+    apply(m_ui->Disney, m_options.disneyStored(), [this] { disneyClicked(true); });
+    setQuietly(m_ui->Password, WizardPassword(*m_services.settings, *m_services.dialogs).isSet());
+}
+
+void HomePageTab::fillHomePage() {
+    m_ui->Text2->setText(m_options.homePage());
+}
+
+QString HomePageTab::showIcon() {
+    const QString file = m_services.settings->read(K::kIcon, K::kFirstKey);
+    if (file.isEmpty()) return file;
+    m_ui->Image6->setPixmap(QPixmap(file).scaled(m_ui->Image6->size(), Qt::KeepAspectRatio));
+    m_ui->icontext->setText(file);
+    return file;
+}
+
+QString HomePageTab::startPageText() const {
+    return m_ui->Text2->text();
+}
+
+bool HomePageTab::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_ui->Text2 && m_ui->Text2->isEnabled()) {
+        if (event->type() == QEvent::FocusOut) m_options.saveHomePage(m_ui->Text2->text());
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            chooseHomePage();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HomePageTab::chooseHomePage() {
+    const QString path = m_homePageChooser.choose(window());
+    m_ui->Text2->setText(path);
+    m_options.saveHomePage(path);
+}
+
+void HomePageTab::manualBrowsingClicked(bool ticked) {
+    m_options.manualBrowsingClicked(window(), ticked);
+}
+
+void HomePageTab::disneyClicked(bool ticked) {
+    const std::optional<QString> startPage =
+        ticked ? m_options.enableDisney(window()) : m_options.disableDisney(window());
+    if (startPage) m_ui->Text2->setText(*startPage);
+}
+
+void HomePageTab::passwordClicked(bool ticked) {
+    const WizardPassword password(*m_services.settings, *m_services.dialogs);
+    const bool done = ticked ? password.choose(window()) : password.remove(window());
+    if (!done) setQuietly(m_ui->Password, !ticked);
+}
+
+void HomePageTab::toggleRestriction() {
+    const std::optional<bool> inForce =
+        m_options.toggleRestriction(window(), m_ui->Command1->text());
+    if (inForce) m_ui->Command1->setText(BrowsingOptions::restrictionCaption(*inForce));
+}
+
+void HomePageTab::openDomainEditor() {
+    if (m_services.forms) m_services.forms->openDomainEditor(window(), *this);
+}
+
+void HomePageTab::openVisitLog() {
+    if (m_services.forms) m_services.forms->openVisitLog(window());
+}

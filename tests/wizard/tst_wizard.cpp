@@ -1,0 +1,530 @@
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+#include <memory>
+
+#include "DatabaseFixture.h"
+#include "FormTexts.h"
+#include "LockingSettingsStore.h"
+#include "TestEnvironment.h"
+#include "platform/AdminPassword.h"
+#include "state/FixedAddresses.h"
+#include "state/LinksDatabase.h"
+#include "state/SettingsKeys.h"
+#include "wizard/HomePageTab.h"
+#include "wizard/WizardDialog.h"
+#include "wizard/WizardEntry.h"
+#include "wizard/WizardPassword.h"
+
+namespace K = SettingsKeys;
+
+namespace {
+
+const QString kManualOn = QStringLiteral("Manual Browsing Allowed Dis-Allowed.");
+const QString kManualOff = QStringLiteral("Manual Browsing Allowed.");
+const QString kDisneyActive = QStringLiteral("Disney option is active.");
+const QString kDisneyLong = QStringLiteral(
+    "The Disney Selection always over writes the default Home Page selection.  When in use, the "
+    "Disney option will not include access to Domains listed in the Domain area.  NO NEED to "
+    "erase all those laborious entries!");
+const QString kDomainsFirst = QStringLiteral(
+    "This feature can only be enabled once the Domains feature is utilized.  Click on the "
+    "Domains button and add the domain names in the following form.");
+const QString kEnable = QStringLiteral("Enable Domian Restrictions");
+const QString kIgnore = QStringLiteral("Ignore Domian Restrictions");
+
+}  // namespace
+
+class TestWizard : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> m_env;
+    LockingSettingsStore* m_locks = nullptr;
+
+    QString database() const { return m_env->appPath() + QStringLiteral("/Links.mdb"); }
+    QString read(const char* section, const char* key) const {
+        return m_env->settings->read(section, key);
+    }
+    void write(const char* section, const char* key, const QString& value) {
+        QVERIFY(m_env->settings->write(section, key, value));
+    }
+    AppServices services() const {
+        AppServices s;
+        s.applicationDirectory = m_env->appPath();
+        s.settings = m_env->settings.get();
+        s.dialogs = &m_env->dialogs;
+        s.launcher = &m_env->launcher;
+        s.forms = &m_env->forms;
+        return s;
+    }
+    std::unique_ptr<WizardDialog> startWizard() {
+        auto wizard = std::make_unique<WizardDialog>(services());
+        wizard->startUp();
+        return wizard;
+    }
+    template <typename T>
+    static T* child(const WizardDialog& wizard, const char* name) {
+        T* found = wizard.findChild<T*>(QString::fromLatin1(name));
+        if (!found) qFatal("no control %s", name);
+        return found;
+    }
+    void fillVisits(int rows) {
+        QVERIFY(TestDatabase::insertEach(
+            database(), QStringLiteral("INSERT INTO Visited (Visited) VALUES (?)"),
+            TestDatabase::numbered(QStringLiteral("http://v/%1"), rows)));
+    }
+    void fillDomains(const QStringList& domains) {
+        QVERIFY(TestDatabase::insertEach(
+            database(), QStringLiteral("INSERT INTO Domains (URL) VALUES (?)"), domains));
+    }
+    // A password stored with few rounds, so that tests of wrong answers stay quick.
+    void storeQuickPassword(const QString& password) {
+        write(K::kPassword, K::kHash, AdminPassword::hash(password, 1000));
+    }
+
+private slots:
+    void init() {
+        m_env = std::make_unique<TestEnvironment>();
+        auto store = std::make_unique<LockingSettingsStore>(m_env->iniFile());
+        m_locks = store.get();
+        m_env->settings = std::move(store);
+        QVERIFY(LinksDatabase::createEmpty(database()).isEmpty());
+    }
+
+    void fixedTexts_data() {
+        FormTexts::addColumns();
+        using FormTexts::row;
+        row("Form1", "WizardDialog", "Zelvo Browser Wizard");
+        row("SSTab1", "QTabWidget", {});
+        row("HomePageFrame", "QGroupBox",
+            "Default Startup Page - Double Click for find file - (Enter to Save)");
+        row("Text2", "QLineEdit", "http://",
+            "Default start page. Web Address or double click to search.");
+        row("IconFrame", "QGroupBox", "Icon File Location  (Auto Save)");
+        row("Image6", "QLabel", {}, "Icon image here when selected.", false);
+        row("icontext", "QLineEdit", "No Icon selected.  Default Icon On Display",
+            "This field will be populated with the icons path and file description after "
+            "selecting an icon from the adjacent icon selection box.",
+            false);
+        row("SafeOptionsFrame", "QGroupBox", "Safe Options");
+        row("ManualBrowsing", "QCheckBox", "Dis-Allow Manual Browsing",
+            "Enable or disable manual browsing with the keyboard.");
+        row("Password", "QCheckBox", "Password Protected", "Forces a password at Wizard start up.");
+        row("Disney", "QCheckBox", "Keep'em at Disney!",
+            "This option will allow browser to visit Disney sites even though domain "
+            "restrictions may exist.");
+        row("Command16", "QPushButton", "&HELP", "Password Entry", false);
+        row("Command11", "QPushButton", "&Reminders",
+            "Have a text or voice message played at a certain time.  Gotta love it!", false);
+        row("Command15", "QPushButton", "&Edit Tips", "Edit the Tips file here", false);
+        row("Command14", "QPushButton", "&Domains",
+            "Click Here to add/edit domains allowed by this browser.");
+        row("Command2", "QPushButton", "Clear &Log", "Clear the user log file.", false);
+        row("Command4", "QPushButton", "&Read Log",
+            "Text file with all sites visited from browser.");
+        row("Command13", "QPushButton", "&Daily Tips", "Enter a new daily tip.", false);
+        row("Command10", "QPushButton", "&Set Limit",
+            "Set the time limit browser is allowed to operate per 24 hours.", false);
+        row("Command1", "QPushButton", "&Ignore Domian Restrictions",
+            "Click this button to enable or disable the domain restriction option.");
+        row("EMailFrame", "QGroupBox", "EMail Client");
+        row("Command67", "QPushButton", "&Mail Client Selection", {}, false);
+        row("InternetFrame", "QGroupBox", "Internet Settings");
+        row("but", "QPushButton", "Con&figure Settings", "Click here to view Internet settings.",
+            false);
+        row("Command12", "QPushButton", "&Close");
+        row("Command9", "QPushButton", "C&lose");
+        row("LinkName", "QLineEdit", {}, "Enter a name for the hyperlink.", false);
+        row("VersionFrame", "QGroupBox", "Version # (Auto save)");
+        row("MiscFrame", "QGroupBox", "Misc. Information (Auto save)");
+        row("AboutPictureFrame", "QGroupBox", "About Picture (Dbl Click to Search)");
+        row("Search", "QPushButton", "&Find Image", {}, false);
+        row("Command7", "QPushButton", "&Close");
+        row("IconList", "QListWidget", {},
+            "Single click the list box item do view the associated Link Name and URL.");
+        row("AddNewIcon", "QPushButton", "&Add New Button", {}, false);
+        row("CloseMe", "QPushButton", "&Close");
+        row("CompanyFrame", "QGroupBox", "Company Info (Saved Automatically)");
+        row("c1", "QLineEdit", {}, "General Info", false);
+        row("c9", "QLineEdit", {}, "General Info", false);
+        row("Command17", "QPushButton", "&Close");
+        row("ReinitFrame", "QGroupBox", "Re-Initialize Registry Settings");
+        row("Command20", "QPushButton", "&Re-Initialize Settings",
+            "Link Lists from the Main Menu as well as Domain and Log Information will not be "
+            "deleted.  Most seetings being erased are quick to set up again.  :>",
+            false);
+        row("CloseIt", "QPushButton", "&Close");
+    }
+
+    void fixedTexts() {
+        WizardDialog wizard(services());
+        FormTexts::check(&wizard);
+    }
+
+    void tabsInOrder() {
+        WizardDialog wizard(services());
+        const auto* tabs = child<QTabWidget>(wizard, "SSTab1");
+        QStringList captions;
+        for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
+        QCOMPARE(captions, (QStringList{"Home Page", "Links", "About Box", "ToolBar",
+                                        "Company Profile", "Settings"}));
+    }
+
+    void fitsTheSmallestScreen() {
+        WizardDialog wizard(services());
+        QVERIFY2(wizard.sizeHint().width() <= 640 && wizard.sizeHint().height() <= 450,
+                 qPrintable(QStringLiteral("%1x%2")
+                                .arg(wizard.sizeHint().width())
+                                .arg(wizard.sizeHint().height())));
+    }
+
+    void logWarningAboveAThousand_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("1000") << 1000 << QStringList();
+        QTest::newRow("1001") << 1001
+                              << QStringList{
+                                     "The Log File has over 1001 records.  It is a good "
+                                     "idea (but not necessary) to empty the log file "
+                                     "when it gets this large."};
+    }
+
+    void logWarningAboveAThousand() {
+        QFETCH(int, rows);
+        QFETCH(QStringList, messages);
+        fillVisits(rows);
+        const auto wizard = startWizard();
+        QCOMPARE(m_env->dialogs.messages, messages);
+    }
+
+    void missingDatabaseCountsAsEmptyLog() {
+        QVERIFY(QFile::remove(database()));
+        const auto wizard = startWizard();
+        // Only the quick-link list reports the missing file; no log warning.
+        QCOMPARE(m_env->dialogs.messages.size(), 1);
+        QVERIFY(!m_env->dialogs.messages.first().contains(QStringLiteral("Log File")));
+    }
+
+    void storedFlagsRerunTheirActions_data() {
+        QTest::addColumn<QString>("manual");
+        QTest::addColumn<QString>("disney");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("neither") << "0"
+                                 << "" << QStringList();
+        QTest::newRow("manual") << "1"
+                                << "0" << QStringList{kManualOn};
+        QTest::newRow("disney") << ""
+                                << "1" << QStringList{kDisneyActive, kDisneyLong};
+        QTest::newRow("both") << "1"
+                              << "1" << QStringList{kManualOn, kDisneyActive, kDisneyLong};
+        QTest::newRow("not exactly 1") << " 1"
+                                       << "Yes" << QStringList();
+    }
+
+    void storedFlagsRerunTheirActions() {
+        QFETCH(QString, manual);
+        QFETCH(QString, disney);
+        QFETCH(QStringList, messages);
+        write(K::kManualBrowsing, K::kAllowed, manual);
+        write(K::kDisney, K::kOnly, disney);
+        write(K::kHome, K::kFirstKey, QStringLiteral("http://school.example/"));
+        const auto wizard = startWizard();
+        QCOMPARE(m_env->dialogs.messages, messages);
+        const bool disneyOn = disney == QLatin1String("1");
+        QCOMPARE(read(K::kHome, K::kFirstKey), disneyOn ? FixedAddresses::familySiteHome()
+                                                        : QStringLiteral("http://school.example/"));
+        QCOMPARE(child<QLineEdit>(*wizard, "Text2")->text(), read(K::kHome, K::kFirstKey));
+        QCOMPARE(child<QCheckBox>(*wizard, "ManualBrowsing")->isChecked(), manual == "1");
+        QCOMPARE(child<QCheckBox>(*wizard, "Disney")->isChecked(), disneyOn);
+        QCOMPARE(read(K::kManualBrowsing, K::kAllowed), manual);
+    }
+
+    void manualBrowsingClick() {
+        const auto wizard = startWizard();
+        auto* box = child<QCheckBox>(*wizard, "ManualBrowsing");
+        box->click();
+        box->click();
+        QCOMPARE(m_env->dialogs.messages, (QStringList{kManualOn, kManualOff}));
+        QCOMPARE(read(K::kManualBrowsing, K::kAllowed), QStringLiteral("0"));
+    }
+
+    void disneyDisabledWithSixEmptyAnswers() {
+        write(K::kDisney, K::kOnly, QStringLiteral("1"));
+        const auto wizard = startWizard();
+        m_env->dialogs.messages.clear();
+        m_env->dialogs.inputs << QString() << QString();  // the rest are cancelled
+        child<QCheckBox>(*wizard, "Disney")->click();
+        QCOMPARE(m_env->dialogs.prompts.size(), 6);
+        QCOMPARE(m_env->dialogs.prompts.first(),
+                 QStringLiteral("The Disney option has been disabled.  Please enter a new default "
+                                "home page for the browser before proceeding."));
+        QCOMPARE(m_env->dialogs.messages,
+                 QStringList{"Since an empty value is not allowed for proper program operation, "
+                             "we'll enter an address for you.  Take a guess?"});
+        QCOMPARE(child<QLineEdit>(*wizard, "Text2")->text(),
+                 FixedAddresses::vendorHome(m_env->appPath()));
+        QCOMPARE(read(K::kHome, K::kFirstKey), FixedAddresses::familySiteHome());
+        QCOMPARE(read(K::kDisney, K::kOnly), QStringLiteral("0"));
+    }
+
+    void disneyDisabledWithAFirstAnswer() {
+        write(K::kDisney, K::kOnly, QStringLiteral("1"));
+        const auto wizard = startWizard();
+        m_env->dialogs.messages.clear();
+        m_env->dialogs.inputs << QStringLiteral("http://library.example/");
+        child<QCheckBox>(*wizard, "Disney")->click();
+        QCOMPARE(m_env->dialogs.prompts.size(), 1);
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+        QCOMPARE(read(K::kHome, K::kFirstKey), QStringLiteral("http://library.example/"));
+        QCOMPARE(child<QLineEdit>(*wizard, "Text2")->text(),
+                 QStringLiteral("http://library.example/"));
+    }
+
+    void restrictionCaptionFollowsTheStore_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Yes") << "Yes" << kEnable;
+        QTest::newRow("yes") << "yes" << kIgnore;
+        QTest::newRow("empty") << "" << kIgnore;
+    }
+
+    void restrictionCaptionFollowsTheStore() {
+        QFETCH(QString, stored);
+        QFETCH(QString, caption);
+        write(K::kRestriction, K::kAllowed, stored);
+        const auto wizard = startWizard();
+        QCOMPARE(child<QPushButton>(*wizard, "Command1")->text(), caption);
+    }
+
+    void toggleWithEmptyDomains() {
+        const auto wizard = startWizard();
+        child<QPushButton>(*wizard, "Command1")->click();
+        QCOMPARE(m_env->dialogs.messages, QStringList{kDomainsFirst});
+        QCOMPARE(child<QPushButton>(*wizard, "Command1")->text(), kIgnore);
+        QCOMPARE(read(K::kRestriction, K::kAllowed), QString());
+    }
+
+    void toggleWithDomains() {
+        fillDomains({QStringLiteral("school.example")});
+        const auto wizard = startWizard();
+        auto* toggle = child<QPushButton>(*wizard, "Command1");
+        toggle->click();
+        QCOMPARE(toggle->text(), kEnable);
+        QCOMPARE(read(K::kRestriction, K::kAllowed), QStringLiteral("Yes"));
+        toggle->click();
+        QCOMPARE(toggle->text(), kIgnore);
+        QCOMPARE(read(K::kRestriction, K::kAllowed), QStringLiteral("No"));
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+    }
+
+    void toggleWithAnEmptyFirstDomainDoesNothing() {
+        fillDomains({QString(), QStringLiteral("school.example")});
+        const auto wizard = startWizard();
+        child<QPushButton>(*wizard, "Command1")->click();
+        QCOMPARE(child<QPushButton>(*wizard, "Command1")->text(), kIgnore);
+        QCOMPARE(read(K::kRestriction, K::kAllowed), QString());
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+    }
+
+    void closingMessageOnEveryClose_data() {
+        QTest::addColumn<QString>("button");
+        for (const char* name :
+             {"Command12", "Command9", "Command7", "CloseMe", "Command17", "CloseIt", ""})
+            QTest::newRow(*name ? name : "window close") << QString::fromLatin1(name);
+    }
+
+    void closingMessageOnEveryClose() {
+        QFETCH(QString, button);
+        const auto wizard = startWizard();
+        wizard->show();
+        if (button.isEmpty())
+            wizard->close();
+        else
+            child<QPushButton>(*wizard, qPrintable(button))->click();
+        QCOMPARE(m_env->dialogs.messages, QStringList{WizardDialog::closingMessage()});
+        QVERIFY(!wizard->isVisible());
+    }
+
+    void homePageSavedWhenItLosesTheFocus() {
+        const auto wizard = startWizard();
+        auto* field = child<QLineEdit>(*wizard, "Text2");
+        field->setText(QStringLiteral("http://typed.example/"));
+        QCOMPARE(read(K::kHome, K::kFirstKey), QString());
+        QFocusEvent focusOut(QEvent::FocusOut);
+        QApplication::sendEvent(field, &focusOut);
+        QCOMPARE(read(K::kHome, K::kFirstKey), QStringLiteral("http://typed.example/"));
+    }
+
+    void homePageFileDialogRemembersItsChoice() {
+        const auto wizard = startWizard();
+        auto* field = child<QLineEdit>(*wizard, "Text2");
+        const auto doubleClick = [field] {
+            QMouseEvent event(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5),
+                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(field, &event);
+        };
+        write(K::kHome, K::kFirstKey, QStringLiteral("http://before.example/"));
+        doubleClick();  // cancelled before any choice: empties field and setting
+        QCOMPARE(field->text(), QString());
+        QCOMPARE(read(K::kHome, K::kFirstKey), QString());
+        m_env->dialogs.files << QStringLiteral("/srv/pages/start.html");
+        doubleClick();
+        doubleClick();  // cancelled: the earlier choice comes back
+        QCOMPARE(field->text(), QStringLiteral("/srv/pages/start.html"));
+        QCOMPARE(read(K::kHome, K::kFirstKey), QStringLiteral("/srv/pages/start.html"));
+        QCOMPARE(m_env->dialogs.filters.first(), QStringLiteral("All Files (*.*)|*.*"));
+    }
+
+    void toolbarSlotsReadUpToTheCapacity() {
+        write(K::kButtonCount, K::kAmount, QStringLiteral("3"));
+        write(K::kToolName, "0", QStringLiteral("Calc"));
+        write(K::kToolName, "2", QStringLiteral("News"));
+        write(K::kToolName, "3", QStringLiteral("Beyond"));
+        write(K::kToolFileName, "2", QStringLiteral("http://news.example/"));
+        const auto wizard = startWizard();
+        QCOMPARE(child<QLineEdit>(*wizard, "MaxButtons")->text(), QStringLiteral("2"));
+        QStringList names;
+        const auto* list = child<QListWidget>(*wizard, "IconList");
+        for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
+        QCOMPARE(names, (QStringList{"Calc", "News"}));
+    }
+
+    void domainsAndReadLogOpenThroughTheOpener() {
+        const auto wizard = startWizard();
+        child<QPushButton>(*wizard, "Command14")->click();
+        child<QPushButton>(*wizard, "Command4")->click();
+        QCOMPARE(m_env->forms.opened, (QStringList{"Form8", "frmTip1"}));
+    }
+
+    // The password.
+
+    void settingAPasswordStoresOnlyAHash() {
+        const auto wizard = startWizard();
+        m_env->dialogs.passwords << QStringLiteral("Kiosk-42") << QStringLiteral("Kiosk-42");
+        child<QCheckBox>(*wizard, "Password")->click();
+        QVERIFY(child<QCheckBox>(*wizard, "Password")->isChecked());
+        QCOMPARE(m_env->dialogs.passwordPrompts,
+                 (QStringList{WizardPassword::newPrompt(), WizardPassword::repeatPrompt()}));
+        const QString stored = read(K::kPassword, K::kHash);
+        QVERIFY(
+            stored.startsWith(QStringLiteral("pbkdf2-sha256$%1$").arg(AdminPassword::kIterations)));
+        QFile file(m_env->iniFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(!text.contains("Kiosk-42"));
+        QVERIFY(!text.contains(QByteArray("Kiosk-42").toBase64()));
+
+        // The next opening asks for it before anything else.
+        m_env->dialogs.passwordPrompts.clear();
+        m_env->dialogs.passwords << QStringLiteral("kiosk-42") << QStringLiteral("Kiosk-42");
+        QVERIFY(WizardEntry::admit(services(), nullptr, QStringLiteral("19")));
+        QCOMPARE(m_env->dialogs.passwordPrompts,
+                 (QStringList{WizardPassword::askPrompt(), WizardPassword::retryPrompt()}));
+        QCOMPARE(read(K::kButtonCount, K::kAmount), QStringLiteral("19"));
+    }
+
+    void unsetPasswords_data() {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("different")
+            << QStringList{"one", "two"} << WizardPassword::mismatchMessage();
+        QTest::newRow("empty") << QStringList{""} << WizardPassword::emptyMessage();
+        QTest::newRow("cancelled") << QStringList{} << QString();
+    }
+
+    void unsetPasswords() {
+        QFETCH(QStringList, answers);
+        QFETCH(QString, message);
+        const auto wizard = startWizard();
+        for (const QString& answer : answers) m_env->dialogs.passwords << answer;
+        child<QCheckBox>(*wizard, "Password")->click();
+        QCOMPARE(m_env->dialogs.messages, message.isEmpty() ? QStringList() : QStringList{message});
+        QVERIFY(!child<QCheckBox>(*wizard, "Password")->isChecked());
+        QCOMPARE(read(K::kPassword, K::kHash), QString());
+    }
+
+    void wrongAnswersKeepTheWizardClosed_data() {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<int>("prompts");
+        QTest::newRow("three wrong") << QStringList{"a", "b", "c", "right"} << 3;
+        QTest::newRow("cancel") << QStringList{} << 1;
+    }
+
+    void wrongAnswersKeepTheWizardClosed() {
+        QFETCH(QStringList, answers);
+        QFETCH(int, prompts);
+        storeQuickPassword(QStringLiteral("right"));
+        write(K::kButtonCount, K::kAmount, QStringLiteral("14"));
+        for (const QString& answer : answers) m_env->dialogs.passwords << answer;
+        QVERIFY(!WizardEntry::admit(services(), nullptr, QStringLiteral("24")));
+        QCOMPARE(m_env->dialogs.passwordPrompts.size(), prompts);
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+        QCOMPARE(read(K::kButtonCount, K::kAmount), QStringLiteral("14"));
+    }
+
+    void noPasswordNoQuestion() {
+        QVERIFY(WizardEntry::admit(services(), nullptr, QString()));
+        QVERIFY(WizardEntry::admit(services(), nullptr, QStringLiteral("24")));
+        QVERIFY(m_env->dialogs.passwordPrompts.isEmpty());
+        QCOMPARE(read(K::kButtonCount, K::kAmount), QStringLiteral("24"));
+    }
+
+    void clearingTheBox() {
+        storeQuickPassword(QStringLiteral("right"));
+        const auto wizard = startWizard();
+        auto* box = child<QCheckBox>(*wizard, "Password");
+        QVERIFY(box->isChecked());
+        QVERIFY(m_env->dialogs.passwordPrompts.isEmpty());
+
+        m_env->dialogs.passwords << "x"
+                                 << "y"
+                                 << "z";
+        box->click();
+        QVERIFY(box->isChecked());
+        QVERIFY(!read(K::kPassword, K::kHash).isEmpty());
+
+        m_env->dialogs.passwords << QStringLiteral("right");
+        box->click();
+        QVERIFY(!box->isChecked());
+        QCOMPARE(read(K::kPassword, K::kHash), QString());
+    }
+
+    void reinitialiseKeepsThePassword() {
+        storeQuickPassword(QStringLiteral("right"));
+        const QString stored = read(K::kPassword, K::kHash);
+        K::reinitialise(*m_env->settings, QStringLiteral("http://problem.example/"));
+        QCOMPARE(read(K::kPassword, K::kHash), stored);
+    }
+
+    // Keys the system settings file locks.
+
+    void lockedKeysShowDisabledAndAreNeverWritten() {
+        write(K::kManualBrowsing, K::kAllowed, QStringLiteral("1"));
+        write(K::kDisney, K::kOnly, QStringLiteral("1"));
+        write(K::kHome, K::kFirstKey, QStringLiteral("http://fixed.example/"));
+        m_locks->lock(QStringLiteral("ManualBrowsing"), QStringLiteral("Allowed"));
+        m_locks->lock(QStringLiteral("home"), QStringLiteral("1"));
+        m_locks->lock(QStringLiteral("Restriction"), QStringLiteral("Allowed"));
+        m_locks->lock(QStringLiteral("ButtonCount"), QStringLiteral("Amount"));
+        QVERIFY(WizardEntry::admit(services(), nullptr, QStringLiteral("24")));
+        QCOMPARE(read(K::kButtonCount, K::kAmount), QString());
+
+        const auto wizard = startWizard();
+        // Disney is not locked and runs its action, but the locked start page stays.
+        QCOMPARE(m_env->dialogs.messages, (QStringList{kDisneyActive, kDisneyLong}));
+        QCOMPARE(read(K::kHome, K::kFirstKey), QStringLiteral("http://fixed.example/"));
+        for (const char* name : {"ManualBrowsing", "Text2", "Command1"}) {
+            auto* control = child<QWidget>(*wizard, name);
+            QVERIFY2(!control->isEnabled(), name);
+            QCOMPARE(control->toolTip(), HomePageTab::lockedToolTip());
+        }
+        QVERIFY(child<QCheckBox>(*wizard, "ManualBrowsing")->isChecked());
+        QVERIFY(child<QWidget>(*wizard, "Disney")->isEnabled());
+        QVERIFY(child<QWidget>(*wizard, "Password")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestWizard)
+#include "tst_wizard.moc"
