@@ -1,6 +1,7 @@
 #include "app/AppFormOpener.h"
 
 #include "dialogs/DomainListEditor.h"
+#include "dialogs/InformationDialogs.h"
 #include "dialogs/VisitLogViewer.h"
 #include "wizard/WizardDialog.h"
 #include "wizard/WizardEntry.h"
@@ -28,8 +29,14 @@ void AppFormOpener::openDomainEditor(QWidget* parent, DomainEditorHost& host) {
 }
 
 // The information dialogs arrive with their own change.
-void AppFormOpener::openAbout(QWidget*) {}
+void AppFormOpener::openAbout(QWidget* parent) {
+    InformationDialogs::showAbout(m_services, parent);
+}
 
-void AppFormOpener::openCompanyProfile(QWidget*) {}
+void AppFormOpener::openCompanyProfile(QWidget* parent) {
+    InformationDialogs::showCompanyProfile(m_services, parent);
+}
 
-void AppFormOpener::openTipOfTheDay(QWidget*) {}
+void AppFormOpener::openTipOfTheDay(QWidget* parent) {
+    InformationDialogs::showTipOfTheDay(m_tip, m_services, parent);
+}

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPointer>
+
+#include "dialogs/TipOfTheDayDialog.h"
 #include "platform/AppServices.h"
 #include "platform/FormOpener.h"
 
@@ -18,4 +21,5 @@ public:
 
 private:
     AppServices m_services;
+    QPointer<TipOfTheDayDialog> m_tip;
 };
