@@ -27,6 +27,7 @@
 #include "platform/QtWebComponent.h"
 #include "state/LinksDatabase.h"
 #include "state/SettingsStore.h"
+#include "support/StubWebComponent.h"
 
 namespace {
 
@@ -34,34 +35,14 @@ constexpr int kDefaultNavigations = 1000;
 constexpr int kBlock = 100;
 
 // Completes every navigation at once, as an engine with no cost would.
-class InstantWebComponent : public WebComponent {
+class InstantWebComponent : public StubWebComponent {
 public:
-    explicit InstantWebComponent(QWidget* parent) : m_widget(new QWidget(parent)) {}
-    QWidget* widget() const override { return m_widget; }
+    explicit InstantWebComponent(QWidget* parent) : StubWebComponent({}, new QWidget(parent)) {}
     void Navigate(const QString& address) override {
         emit BeforeNavigate2(address);
         m_location = address;
         emit NavigateComplete2(address);
     }
-    void GoBack() override {}
-    bool CanGoBack() const override { return false; }
-    void GoForward() override {}
-    void Refresh() override {}
-    void Stop() override {}
-    bool Busy() const override { return false; }
-    QString LocationURL() const override { return m_location; }
-    QString LocationName() const override { return QString(); }
-    void Print(std::shared_ptr<QPrinter>) override {}
-    void PrintToPdf(const QString&, const QPageLayout&) override {}
-    CommandStatus QueryStatusWB(Command) const override { return CommandStatus::QueryFailed; }
-    void ExecWB(Command, const QString&) override {}
-    void show() override { m_widget->show(); }
-    void hide() override { m_widget->hide(); }
-    bool isShown() const override { return !m_widget->isHidden(); }
-
-private:
-    QWidget* m_widget;
-    QString m_location;
 };
 
 // A message would stop the run at a modal box: none may come.

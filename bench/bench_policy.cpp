@@ -20,38 +20,13 @@
 #include "browser/NavigationPolicy.h"
 #include "platform/WebComponent.h"
 #include "state/LinksDatabase.h"
+#include "support/StubWebComponent.h"
 
 namespace {
 
 constexpr int kDefaultCalls = 200;
 // The scan alone is cheap: more calls give it a steadier median.
 constexpr int kScanCallsFactor = 10;
-
-// The component's part in a navigation is the engine's, not the policy's: it does nothing.
-class StubWebComponent : public WebComponent {
-public:
-    explicit StubWebComponent(QString location) : m_location(std::move(location)) {}
-    QWidget* widget() const override { return nullptr; }
-    void Navigate(const QString&) override {}
-    void GoBack() override {}
-    bool CanGoBack() const override { return true; }
-    void GoForward() override {}
-    void Refresh() override {}
-    void Stop() override {}
-    bool Busy() const override { return false; }
-    QString LocationURL() const override { return m_location; }
-    QString LocationName() const override { return QString(); }
-    void Print(std::shared_ptr<QPrinter>) override {}
-    void PrintToPdf(const QString&, const QPageLayout&) override {}
-    CommandStatus QueryStatusWB(Command) const override { return CommandStatus::QueryFailed; }
-    void ExecWB(Command, const QString&) override {}
-    void show() override {}
-    void hide() override {}
-    bool isShown() const override { return true; }
-
-private:
-    QString m_location;
-};
 
 // Keeps the address text fixed, so every navigation scans the same address.
 class StubWindow : public NavigationPolicy::Window {

@@ -24,6 +24,7 @@
 #include "state/LinksDatabase.h"
 #include "state/SettingsKeys.h"
 #include "state/SettingsStore.h"
+#include "support/BenchLog.h"
 
 namespace {
 
@@ -37,27 +38,6 @@ public:
         std::exit(1);
     }
 };
-
-bool fillLog(const QString& file, int rows) {
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "bench-fill");
-        db.setDatabaseName(file);
-        if (db.open() && db.transaction()) {
-            QSqlQuery query(db);
-            query.prepare(
-                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
-                "INSERT INTO Visited (Visited) "
-                "SELECT 'https://www.example.org/page/' || i || '?q=' || i FROM n");
-            query.addBindValue(rows);
-            ok = query.exec() && db.commit();
-            if (!ok) std::fprintf(stderr, "fill: %s\n", qPrintable(query.lastError().text()));
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("bench-fill");
-    return ok;
-}
 
 // One start-up in a fresh application directory holding a copy of `database`; the copy
 // is not timed. Milliseconds, or a negative number when the window did not appear.
@@ -105,7 +85,7 @@ int main(int argc, char* argv[]) {
     const QString empty = dir.filePath("empty.mdb");
     const QString large = dir.filePath("large.mdb");
     if (!dir.isValid() || !LinksDatabase::createEmpty(empty).isEmpty() ||
-        !LinksDatabase::createEmpty(large).isEmpty() || !fillLog(large, 1'000'000)) {
+        !LinksDatabase::createEmpty(large).isEmpty() || !BenchLog::fill(large, 1'000'000)) {
         std::fprintf(stderr, "bench_startup: could not build the databases\n");
         return 1;
     }

@@ -22,31 +22,11 @@
 #include "state/DatabaseCompactor.h"
 #include "state/DatabasePath.h"
 #include "state/LinksDatabase.h"
+#include "support/BenchLog.h"
 
 namespace {
 
 constexpr int kRuns = 5;
-
-bool fillLog(const QString& file, int rows) {
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "bench-fill");
-        db.setDatabaseName(file);
-        if (db.open() && db.transaction()) {
-            QSqlQuery query(db);
-            query.prepare(
-                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
-                "INSERT INTO Visited (Visited) "
-                "SELECT 'https://www.example.org/page/' || i || '?q=' || i FROM n");
-            query.addBindValue(rows);
-            ok = query.exec() && db.commit();
-            if (!ok) std::fprintf(stderr, "fill: %s\n", qPrintable(query.lastError().text()));
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("bench-fill");
-    return ok;
-}
 
 // Deletes the oldest fifth of the visits: their pages become free.
 bool deleteFifth(const QString& file, int rows) {
@@ -100,7 +80,7 @@ int main(int argc, char* argv[]) {
         const QString other = dir.filePath("other.mdb");
         const QString withFreePages = dir.filePath("free.mdb");
         if (!dir.isValid() || !LinksDatabase::createEmpty(database).isEmpty() ||
-            !fillLog(database, rows) || !QFile::copy(database, withFreePages) ||
+            !BenchLog::fill(database, rows) || !QFile::copy(database, withFreePages) ||
             !deleteFifth(withFreePages, rows)) {
             std::fprintf(stderr, "bench_startup_db: could not build the %d-row database\n", rows);
             return 1;
