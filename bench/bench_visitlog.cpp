@@ -34,33 +34,12 @@
 #include "platform/QtDialogService.h"
 #include "state/LinksDatabase.h"
 #include "state/SettingsStore.h"
+#include "support/BenchLog.h"
 
 namespace {
 
 constexpr int kRuns = 3;
 constexpr int kAppends = 300;
-
-// Addresses in no sorted order, about as long as real ones.
-bool fillLog(const QString& file, int rows) {
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "bench-fill");
-        db.setDatabaseName(file);
-        if (db.open() && db.transaction()) {
-            QSqlQuery query(db);
-            query.prepare(
-                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
-                "INSERT INTO Visited (Visited) SELECT 'https://www.site' || ((i * 7919) % 5003) "
-                "|| '.example/page/' || ((i * 104729) % 1000003) || '.html' FROM n");
-            query.addBindValue(rows);
-            ok = query.exec() && db.commit();
-            if (!ok) std::fprintf(stderr, "fill: %s\n", qPrintable(query.lastError().text()));
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("bench-fill");
-    return ok;
-}
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -124,7 +103,9 @@ bool execute(const QString& file, const QString& statement) {
 int runOneSize(int rows) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Links.mdb"));
-    if (!LinksDatabase::createEmpty(file).isEmpty() || !fillLog(file, rows)) return 1;
+    if (!LinksDatabase::createEmpty(file).isEmpty() ||
+        !BenchLog::fill(file, rows, BenchLog::kScatteredAddresses))
+        return 1;
 
     SettingsStore settings(dir.filePath(QStringLiteral("Browser.ini")));
     QtDialogService dialogs;
