@@ -610,9 +610,13 @@ private slots:
         QTest::newRow("added") << "new,type,add" << browsing << 0;
         QTest::newRow("edit stopped") << "edit,type,stop" << browsing << 0;
         QTest::newRow("saved") << "edit,type,save" << browsing << 0;
-        QTest::newRow("add failed") << "new,type,lose file,add"
-                                    << "CancelAddNew LinkList" << 1;
-        QTest::newRow("failed add cancelled") << "new,type,lose file,add,cancel" << browsing << 1;
+        QTest::newRow("add refused") << "new,type,refuse adds,add"
+                                     << "CancelAddNew LinkList" << 1;
+        QTest::newRow("refused add cancelled")
+            << "new,type,refuse adds,add,cancel" << browsing << 1;
+        // The reload after the failed add fails too and says so once more.
+        QTest::newRow("add without the file") << "new,type,lose file,add"
+                                              << "CancelAddNew LinkName URL" << 2;
     }
 
     void quickLinkModes() {
@@ -639,6 +643,12 @@ private slots:
             {"save", [&] { child<QPushButton>(*wizard, "SaveEdit")->click(); }},
             {"stop", [&] { child<QPushButton>(*wizard, "BackToReg")->click(); }},
             {"lose file", [&] { QVERIFY(QFile::remove(database())); }},
+            {"refuse adds",
+             [&] {
+                 QVERIFY(TestDatabase::execute(
+                     database(), QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Links "
+                                                "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+             }},
         };
         for (const QString& step : steps.split(QLatin1Char(','), Qt::SkipEmptyParts))
             actions.value(step)();
