@@ -1,17 +1,20 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <memory>
 
 #include "platform/AppServices.h"
+
+class QLineEdit;
+class ToolbarEntry;
 
 namespace Ui {
 class ToolBarTab;
 }
 
-// The wizard's "ToolBar" tab: the custom button table, read at start-up; its editing arrives with
-// the toolbar button editor.
+// The wizard's "ToolBar" tab: the widgets of the toolbar button editor. Every decision is the
+// ToolbarEntry's; the tab passes each user action to it, shows its messages and applies its
+// view to the controls.
 class ToolBarTab : public QWidget {
     Q_OBJECT
 
@@ -19,22 +22,28 @@ public:
     explicit ToolBarTab(const AppServices& services, QWidget* parent = nullptr);
     ~ToolBarTab() override;
 
-    struct ButtonSlot {
-        QString name;
-        QString picture;
-        QString commandLine;
-    };
-    static constexpr int kSlots = 25;
-
-    // Start-up: the slots up to the capacity in `ButtonCount`/`Amount`, and their names.
+    // Start-up: the capacity from `ButtonCount`/`Amount` and the button table up to it.
     void loadButtons();
-    const std::array<ButtonSlot, kSlots>& buttonSlots() const { return m_slots; }
 
 signals:
     void closeRequested();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Runs one action of the entry, shows the message it returns and applies its view.
+    template <typename Action>
+    void run(Action action);
+    void applyView();
+    void showPreview(const QString& path);
+    void searchPicture();
+    void searchCommandLine();
+    bool fieldKey(QObject* watched, int key);
+
     std::unique_ptr<Ui::ToolBarTab> m_ui;
     AppServices m_services;
-    std::array<ButtonSlot, kSlots> m_slots;
+    std::unique_ptr<ToolbarEntry> m_entry;
+    QString m_designedListToolTip;
+    QString m_previewShown;
 };

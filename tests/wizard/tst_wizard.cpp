@@ -1,14 +1,17 @@
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "DatabaseFixture.h"
 #include "FormTexts.h"
 #include "LockingSettingsStore.h"
 #include "TestEnvironment.h"
+#include "editors/ToolbarEntry.h"
 #include "platform/AdminPassword.h"
 #include "state/FixedAddresses.h"
 #include "state/LinksDatabase.h"
@@ -79,6 +82,45 @@ class TestWizard : public QObject {
         QVERIFY(TestDatabase::insertEach(
             database(), QStringLiteral("INSERT INTO Domains (URL) VALUES (?)"), domains));
     }
+    void addLinks(const QStringList& links) {
+        LinksDatabase db(database());
+        for (const QString& link : links)
+            QVERIFY(db.addLink(link.section('|', 0, 0), link.section('|', 1)).isEmpty());
+    }
+    // Every quick link as "name|address", in key order.
+    QStringList storedLinks() const {
+        QStringList links;
+        for (const QString& row : TestDatabase::dump(database())) {
+            const QStringList fields = row.split(QLatin1Char('|'));
+            if (fields.value(0) == QLatin1String("Links")) links << fields.mid(2).join('|');
+        }
+        return links;
+    }
+    static QStringList listLines(const WizardDialog& wizard, const char* name) {
+        QStringList lines;
+        const auto* list = child<QListWidget>(wizard, name);
+        for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+        return lines;
+    }
+    // A 32x32 dark blue picture in the application directory.
+    QString savedPicture(const QString& fileName, const char* format) const {
+        QPixmap picture(32, 32);
+        picture.fill(Qt::darkBlue);
+        const QString file = m_env->appPath() + QLatin1Char('/') + fileName;
+        if (!picture.save(file, format)) qFatal("cannot save %s", qPrintable(file));
+        return file;
+    }
+    // The started wizard, shown and active on the tab captioned `caption`, so that the
+    // focus moves as a user sees it.
+    std::unique_ptr<WizardDialog> shownOnTab(const char* caption) {
+        auto wizard = startWizard();
+        auto* tabs = child<QTabWidget>(*wizard, "SSTab1");
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->tabText(i) == QLatin1String(caption)) tabs->setCurrentIndex(i);
+        wizard->show();
+        if (!QTest::qWaitForWindowActive(wizard.get())) qFatal("wizard not active");
+        return wizard;
+    }
     // A password stored with few rounds, so that tests of wrong answers stay quick.
     void storeQuickPassword(const QString& password) {
         write(K::kPassword, K::kHash, AdminPassword::hash(password, 1000));
@@ -136,7 +178,19 @@ private slots:
             false);
         row("Command12", "QPushButton", "&Close");
         row("Command9", "QPushButton", "C&lose");
-        row("LinkName", "QLineEdit", {}, "Enter a name for the hyperlink.", false);
+        row("LinkList", "QListWidget", {},
+            "Single click the item to view the associated Link Name and URL.  Dbl Click for "
+            "edit mode.");
+        row("LinkNameFrame", "QGroupBox", "Link Name/Description (All fields saved automatically)");
+        row("LinkName", "QLineEdit", {}, "Enter a name for the hyperlink.");
+        row("URLFrame", "QGroupBox", "World Wide Web URL - (http:// not required)");
+        row("URL", "QLineEdit", {}, "Web Address here.");
+        row("NewRec", "QPushButton", "&New Record");
+        row("AddRec", "QPushButton", "&Add To List", {}, false);
+        row("DeleteRec", "QPushButton", "&Delete From List");
+        row("SaveEdit", "QPushButton", "&Save Edited Record", {}, false);
+        row("CancelAddNew", "QPushButton", "&Cancel Add New", {}, false);
+        row("BackToReg", "QPushButton", "&Stop Edit Mode", {}, false);
         row("VersionFrame", "QGroupBox", "Version # (Auto save)");
         row("MiscFrame", "QGroupBox", "Misc. Information (Auto save)");
         row("AboutPictureFrame", "QGroupBox", "About Picture (Dbl Click to Search)");
@@ -144,7 +198,23 @@ private slots:
         row("Command7", "QPushButton", "&Close");
         row("IconList", "QListWidget", {},
             "Single click the list box item do view the associated Link Name and URL.");
-        row("AddNewIcon", "QPushButton", "&Add New Button", {}, false);
+        row("IconSettingsFrame", "QGroupBox",
+            "Icon Settings - Note: Tab or Enter to toggle between controls after entering valid "
+            "data");
+        row("IconNameLabel", "QLabel", "Button Name");
+        row("IconName", "QLineEdit", {}, {}, false);
+        row("IconPathLabel", "QLabel", "Icon or Bitmap Location");
+        row("IconPath", "QLineEdit", {}, {}, false);
+        row("SearchPath", "QPushButton", "Search", {}, false);
+        row("IconCommandLineLabel", "QLabel",
+            "Command Line - Ex: c:\\windows\\calc.exe or http://www.example.com");
+        row("IconCommandLine", "QLineEdit", {}, {}, false);
+        row("CommandLineSearch", "QPushButton", "Search", {}, false);
+        row("IconListLabel", "QLabel", "Single Click on Item to View Properties and/or Delete");
+        row("AddNewIcon", "QPushButton", "&Add New Button");
+        row("CancelNewButton", "QPushButton", "&Cancel Add New", {}, false);
+        row("AddToToolBar", "QPushButton", "Add To &ToolBar", {}, false);
+        row("DeleteFromToolbar1", "QPushButton", "&Delete From Toolbar", {}, false);
         row("CloseMe", "QPushButton", "&Close");
         row("CompanyFrame", "QGroupBox", "Company Info (Saved Automatically)");
         row("c1", "QLineEdit", {}, "General Info", false);
@@ -523,6 +593,311 @@ private slots:
         QVERIFY(child<QCheckBox>(*wizard, "ManualBrowsing")->isChecked());
         QVERIFY(child<QWidget>(*wizard, "Disney")->isEnabled());
         QVERIFY(child<QWidget>(*wizard, "Password")->isEnabled());
+    }
+    // The quick-link editor on the "Links" tab.
+
+    void quickLinkModes_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("on");
+        QTest::addColumn<int>("messages");
+        const QString browsing = QStringLiteral("NewRec DeleteRec LinkList");
+        QTest::newRow("browsing at start") << "" << browsing << 0;
+        QTest::newRow("adding") << "new"
+                                << "AddRec CancelAddNew LinkName URL" << 0;
+        QTest::newRow("editing") << "edit"
+                                 << "SaveEdit BackToReg LinkList LinkName URL" << 0;
+        QTest::newRow("add cancelled") << "new,type,cancel" << browsing << 0;
+        QTest::newRow("added") << "new,type,add" << browsing << 0;
+        QTest::newRow("edit stopped") << "edit,type,stop" << browsing << 0;
+        QTest::newRow("saved") << "edit,type,save" << browsing << 0;
+        QTest::newRow("add refused") << "new,type,refuse adds,add"
+                                     << "CancelAddNew LinkList" << 1;
+        QTest::newRow("refused add cancelled")
+            << "new,type,refuse adds,add,cancel" << browsing << 1;
+        // The reload after the failed add fails too and says so once more.
+        QTest::newRow("add without the file") << "new,type,lose file,add"
+                                              << "CancelAddNew LinkName URL" << 2;
+    }
+
+    void quickLinkModes() {
+        QFETCH(QString, steps);
+        QFETCH(QString, on);
+        QFETCH(int, messages);
+        addLinks({"Library|http://library.example/"});
+        const auto wizard = startWizard();
+        auto* list = child<QListWidget>(*wizard, "LinkList");
+        const QHash<QString, std::function<void()>> actions{
+            {"new", [&] { child<QPushButton>(*wizard, "NewRec")->click(); }},
+            {"edit",
+             [&] {
+                 list->setCurrentRow(0);
+                 emit list->itemDoubleClicked(list->currentItem());
+             }},
+            {"type",
+             [&] {
+                 child<QLineEdit>(*wizard, "LinkName")->setText(QStringLiteral("Games"));
+                 child<QLineEdit>(*wizard, "URL")->setText(QStringLiteral("http://games/"));
+             }},
+            {"add", [&] { child<QPushButton>(*wizard, "AddRec")->click(); }},
+            {"cancel", [&] { child<QPushButton>(*wizard, "CancelAddNew")->click(); }},
+            {"save", [&] { child<QPushButton>(*wizard, "SaveEdit")->click(); }},
+            {"stop", [&] { child<QPushButton>(*wizard, "BackToReg")->click(); }},
+            {"lose file", [&] { QVERIFY(QFile::remove(database())); }},
+            {"refuse adds",
+             [&] {
+                 QVERIFY(TestDatabase::execute(
+                     database(), QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Links "
+                                                "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+             }},
+        };
+        for (const QString& step : steps.split(QLatin1Char(','), Qt::SkipEmptyParts))
+            actions.value(step)();
+        QStringList enabled;
+        for (const char* name :
+             {"NewRec", "AddRec", "DeleteRec", "CancelAddNew", "SaveEdit", "BackToReg", "LinkList"})
+            if (child<QWidget>(*wizard, name)->isEnabled()) enabled << QString::fromLatin1(name);
+        for (const char* name : {"LinkName", "URL"})
+            if (!child<QLineEdit>(*wizard, name)->isReadOnly())
+                enabled << QString::fromLatin1(name);
+        QCOMPARE(enabled.join(QLatin1Char(' ')), on);
+        QCOMPARE(m_env->dialogs.messages.size(), messages);
+    }
+
+    void quickLinkNeedsBothFields_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("no address") << "Library"
+                                    << "";
+        QTest::newRow("no name") << ""
+                                 << "http://library.example/";
+    }
+
+    void quickLinkNeedsBothFields() {
+        QFETCH(QString, name);
+        QFETCH(QString, url);
+        const auto wizard = startWizard();
+        child<QPushButton>(*wizard, "NewRec")->click();
+        QTest::keyClicks(child<QLineEdit>(*wizard, "LinkName"), name);
+        QTest::keyClicks(child<QLineEdit>(*wizard, "URL"), url);
+        child<QPushButton>(*wizard, "AddRec")->click();
+        QCOMPARE(storedLinks(), QStringList());
+        QVERIFY(child<QPushButton>(*wizard, "AddRec")->isEnabled());
+        QVERIFY(!child<QLineEdit>(*wizard, "LinkName")->isReadOnly());
+        QCOMPARE(child<QLineEdit>(*wizard, "LinkName")->text(), name);
+        QCOMPARE(child<QLineEdit>(*wizard, "URL")->text(), url);
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+    }
+
+    // Showing, editing and deleting all act on the first link of the name.
+    void twoQuickLinksWithOneName() {
+        addLinks({"Library|http://first.example/", "Games|http://games.example/",
+                  "Library|http://second.example/"});
+        const auto wizard = startWizard();
+        auto* list = child<QListWidget>(*wizard, "LinkList");
+        auto* url = child<QLineEdit>(*wizard, "URL");
+        list->setCurrentRow(2);
+        QCOMPARE(url->text(), QStringLiteral("http://first.example/"));
+
+        emit list->itemDoubleClicked(list->currentItem());
+        QCOMPARE(url->text(), QStringLiteral("http://first.example/"));
+        url->setText(QStringLiteral("http://edited.example/"));
+        child<QPushButton>(*wizard, "SaveEdit")->click();
+        QCOMPARE(storedLinks(),
+                 (QStringList{"Library|http://edited.example/", "Games|http://games.example/",
+                              "Library|http://second.example/"}));
+
+        list->setCurrentRow(2);
+        child<QPushButton>(*wizard, "DeleteRec")->click();
+        QCOMPARE(storedLinks(),
+                 (QStringList{"Games|http://games.example/", "Library|http://second.example/"}));
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(url->text(), QString());
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+    }
+
+    void selectingAnotherLinkWhileEditing() {
+        addLinks({"Library|http://library.example/", "Games|http://games.example/"});
+        const auto wizard = startWizard();
+        auto* list = child<QListWidget>(*wizard, "LinkList");
+        auto* name = child<QLineEdit>(*wizard, "LinkName");
+        list->setCurrentRow(0);
+        emit list->itemDoubleClicked(list->currentItem());
+        name->setText(QStringLiteral("Typed"));
+        list->setCurrentRow(1);
+        QCOMPARE(name->text(), QStringLiteral("Games"));
+        QCOMPARE(child<QLineEdit>(*wizard, "URL")->text(), QStringLiteral("http://games.example/"));
+        QVERIFY(child<QPushButton>(*wizard, "SaveEdit")->isEnabled());
+        name->setText(QStringLiteral("Puzzles"));
+        child<QPushButton>(*wizard, "SaveEdit")->click();
+        QCOMPARE(storedLinks(),
+                 (QStringList{"Library|http://library.example/", "Puzzles|http://games.example/"}));
+    }
+
+    // Enter and Tab move the focus and go no further: the wizard never sees them.
+    void quickLinkKeysMoveTheFocus() {
+        addLinks({"Library|http://library.example/"});
+        const auto wizard = shownOnTab("Links");
+        auto* name = child<QLineEdit>(*wizard, "LinkName");
+        auto* url = child<QLineEdit>(*wizard, "URL");
+        child<QPushButton>(*wizard, "NewRec")->click();
+        QTRY_VERIFY(name->hasFocus());
+        QTest::keyClick(name, Qt::Key_Return);
+        QVERIFY(url->hasFocus());
+        QTest::keyClick(url, Qt::Key_Tab);
+        QVERIFY(child<QPushButton>(*wizard, "AddRec")->hasFocus());
+
+        // Add To List off: on to the next usable control, pressing nothing.
+        child<QPushButton>(*wizard, "CancelAddNew")->click();
+        url->setFocus();
+        QTest::keyClick(url, Qt::Key_Return);
+        QVERIFY(child<QPushButton>(*wizard, "NewRec")->hasFocus());
+        auto* list = child<QListWidget>(*wizard, "LinkList");
+        list->setCurrentRow(0);
+        emit list->itemDoubleClicked(list->currentItem());
+        url->setFocus();
+        QTest::keyClick(url, Qt::Key_Tab);
+        QVERIFY(child<QPushButton>(*wizard, "SaveEdit")->hasFocus());
+        QTest::keyClick(url, Qt::Key_Enter);
+        QVERIFY(wizard->isVisible());
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+        QCOMPARE(storedLinks(), QStringList{"Library|http://library.example/"});
+    }
+
+    // The toolbar button editor on the "ToolBar" tab, driven through its widgets.
+
+    void toolbarEntryThroughTheWidgets() {
+        write(K::kButtonCount, K::kAmount, QStringLiteral("19"));
+        const QString ico = savedPicture(QStringLiteral("calc.ico"), "ICO");
+        const auto wizard = shownOnTab("ToolBar");
+        auto* name = child<QLineEdit>(*wizard, "IconName");
+        auto* path = child<QLineEdit>(*wizard, "IconPath");
+        auto* command = child<QLineEdit>(*wizard, "IconCommandLine");
+        auto* preview = child<QLabel>(*wizard, "IconPic");
+        auto* add = child<QPushButton>(*wizard, "AddToToolBar");
+
+        child<QPushButton>(*wizard, "AddNewIcon")->click();
+        QTRY_VERIFY(name->hasFocus());
+        QCOMPARE(name->selectedText(), QStringLiteral("Enter an Icon Name"));
+        QTest::keyClicks(name, QStringLiteral("Calc"));
+        QCOMPARE(name->text(), QStringLiteral("Calc"));
+        // The entry takes Tab; the focus handling never moves past the field it asks for.
+        QTest::keyClick(name, Qt::Key_Tab);
+        QVERIFY(path->hasFocus());
+        QCOMPARE(path->selectedText(), QStringLiteral("Enter Icon Path and File Name"));
+
+        QTest::keyClicks(path, m_env->appPath() + QStringLiteral("/calc.ICO"));
+        QTest::keyClick(path, Qt::Key_Return);
+        QCOMPARE(m_env->dialogs.messages,
+                 QStringList{"Only \".ico\" or \".bmp\" type files are allowed."});
+        QCOMPARE(path->selectedText(), QStringLiteral("Enter Icon Path and File Name"));
+        QVERIFY(!command->isEnabled());
+
+        QTest::keyClicks(path, ico);
+        QTest::keyClick(path, Qt::Key_Enter);
+        QVERIFY(preview->pixmap().toImage().pixelColor(4, 4) == QColor(Qt::darkBlue));
+        QVERIFY(command->hasFocus());
+        QCOMPARE(command->selectedText(), QStringLiteral("Enter Command Line"));
+        QTest::keyClicks(command, QStringLiteral("calc"));
+        QTest::keyClick(command, Qt::Key_Return);
+        QVERIFY(add->hasFocus());
+        QVERIFY(add->font().bold());
+        add->click();
+
+        QCOMPARE(read("Toolname", "0"), QStringLiteral("Calc"));
+        QCOMPARE(read("ToolImage", "0"), ico);
+        QCOMPARE(read("ToolFilename", "0"), QStringLiteral("calc"));
+        QCOMPARE(listLines(*wizard, "IconList"), QStringList{"Calc"});
+        QVERIFY(preview->pixmap().isNull());
+        QVERIFY(child<QPushButton>(*wizard, "AddNewIcon")->hasFocus());
+        for (QLineEdit* field : {name, path, command}) QVERIFY(!field->isEnabled());
+        QCOMPARE(m_env->dialogs.messages.size(), 1);
+    }
+
+    // Both Search buttons start in the application directory with their filters; Escape
+    // in a field then cancels and writes nothing.
+    void toolbarSearchesAndEscape() {
+        write(K::kButtonCount, K::kAmount, QStringLiteral("14"));
+        const QString picture = savedPicture(QStringLiteral("school.ICO"), "ICO");
+        const auto wizard = shownOnTab("ToolBar");
+        auto* command = child<QLineEdit>(*wizard, "IconCommandLine");
+        child<QPushButton>(*wizard, "AddNewIcon")->click();
+        QTest::keyClicks(child<QLineEdit>(*wizard, "IconName"), QStringLiteral("School"));
+        QTest::keyClick(child<QLineEdit>(*wizard, "IconName"), Qt::Key_Return);
+        m_env->dialogs.files << picture << QStringLiteral("/usr/bin/school");
+        child<QPushButton>(*wizard, "SearchPath")->click();
+        QCOMPARE(child<QLineEdit>(*wizard, "IconPath")->text(), picture);
+        QVERIFY(!child<QLabel>(*wizard, "IconPic")->pixmap().isNull());
+        QVERIFY(command->hasFocus());
+        child<QPushButton>(*wizard, "CommandLineSearch")->click();
+        QCOMPARE(command->text(), QStringLiteral("/usr/bin/school"));
+        QCOMPARE(m_env->dialogs.filters,
+                 (QStringList{"Icons (*.ico)|*.ico|Bitmaps(*.bmp)|*.bmp", "Pictures (*.*)|*.*"}));
+        QCOMPARE(m_env->dialogs.directories, (QStringList{m_env->appPath(), m_env->appPath()}));
+
+        QTest::keyClick(command, Qt::Key_Escape);
+        QVERIFY(wizard->isVisible());
+        QVERIFY(child<QPushButton>(*wizard, "AddNewIcon")->hasFocus());
+        QVERIFY(!child<QPushButton>(*wizard, "AddToToolBar")->isEnabled());
+        QCOMPARE(command->text(), QString());
+        QCOMPARE(read("Toolname", "0"), QString());
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+    }
+
+    // A list click shows the button's command line as tool tip and its picture; a picture
+    // that cannot be loaded keeps the one shown.
+    void toolbarListClick() {
+        write(K::kButtonCount, K::kAmount, QStringLiteral("14"));
+        write(K::kToolName, "0", QStringLiteral("Calc"));
+        write(K::kToolImage, "0", savedPicture(QStringLiteral("calc.bmp"), "BMP"));
+        write(K::kToolFileName, "0", QStringLiteral("calc"));
+        write(K::kToolName, "1", QStringLiteral("News"));
+        write(K::kToolImage, "1", m_env->appPath() + QStringLiteral("/missing.ico"));
+        write(K::kToolFileName, "1", QStringLiteral("http://news.example/"));
+        const auto wizard = startWizard();
+        auto* list = child<QListWidget>(*wizard, "IconList");
+        auto* preview = child<QLabel>(*wizard, "IconPic");
+        list->setCurrentRow(0);
+        QCOMPARE(list->toolTip(), QStringLiteral("    Command Line: Calc calc    "));
+        QCOMPARE(preview->toolTip(), list->toolTip());
+        const qint64 shown = preview->pixmap().cacheKey();
+        QVERIFY(!preview->pixmap().isNull());
+        list->setCurrentRow(1);
+        QCOMPARE(list->toolTip(),
+                 QStringLiteral("    Command Line: News http://news.example/    "));
+        QCOMPARE(preview->pixmap().cacheKey(), shown);
+        QVERIFY(child<QPushButton>(*wizard, "DeleteFromToolbar1")->isEnabled());
+
+        child<QPushButton>(*wizard, "DeleteFromToolbar1")->click();
+        QCOMPARE(listLines(*wizard, "IconList"), QStringList{"Calc"});
+        QCOMPARE(read(K::kToolName, "1"), QString());
+        QVERIFY(!child<QPushButton>(*wizard, "DeleteFromToolbar1")->isEnabled());
+    }
+
+    void capacityNoteForAnUnusableCount_data() {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("maxButtons");
+        QTest::addColumn<bool>("note");
+        QTest::newRow("19") << "19"
+                            << "18" << false;
+        QTest::newRow("missing") << ""
+                                 << "13" << true;
+        QTest::newRow("30") << "30"
+                            << "13" << true;
+    }
+
+    void capacityNoteForAnUnusableCount() {
+        QFETCH(QString, count);
+        QFETCH(QString, maxButtons);
+        QFETCH(bool, note);
+        write(K::kButtonCount, K::kAmount, count);
+        const auto wizard = startWizard();
+        QCOMPARE(child<QLineEdit>(*wizard, "MaxButtons")->text(), maxButtons);
+        auto* line = child<QLabel>(*wizard, "CapacityNote");
+        QCOMPARE(!line->isHidden(), note);
+        QCOMPARE(line->text(), note ? ToolbarEntry::kCapacityNote : QString());
+        child<QPushButton>(*wizard, "AddNewIcon")->click();
+        QVERIFY(child<QLineEdit>(*wizard, "IconName")->isEnabled());
+        QVERIFY(m_env->dialogs.messages.isEmpty());
     }
 };
 
