@@ -174,6 +174,10 @@ void BrowserWindow::obeyTimeLimit() {
     });
 }
 
+TimeLimitOverlay* BrowserWindow::timeLimitOverlay() const {
+    return m_timeLimit;
+}
+
 void BrowserWindow::setUp() {
     m_databasePath = m_context.applicationDirectory + QStringLiteral("\\Links.mdb");
     m_policy->setDatabasePath(m_databasePath);

@@ -45,7 +45,7 @@ public:
     bool pageCommandsAllowed() const;
     StatusArea& statusArea() const { return *m_status; }
     // The time limit's panel and notice over the page; null where no time limit runs.
-    TimeLimitOverlay* timeLimitOverlay() const { return m_timeLimit; }
+    TimeLimitOverlay* timeLimitOverlay() const;
 
     QString startingAddress() const { return m_startingAddress; }
     QString databasePath() const { return m_databasePath; }
