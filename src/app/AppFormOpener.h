@@ -6,6 +6,8 @@
 #include "platform/AppServices.h"
 #include "platform/FormOpener.h"
 
+class TimeLimitRuntime;
+
 // Opens the program's own forms as modal dialogs.
 class AppFormOpener : public FormOpener {
 public:
@@ -18,8 +20,14 @@ public:
     void openAbout(QWidget* parent) override;
     void openCompanyProfile(QWidget* parent) override;
     void openTipOfTheDay(QWidget* parent) override;
+    void openSetLimit(QWidget* parent) override;
+    void openReminders(QWidget* parent) override;
+
+    // The running time limit and reminders the two dialogs change; without it they say so.
+    void setTimeLimit(TimeLimitRuntime* timeLimit) { m_timeLimit = timeLimit; }
 
 private:
     AppServices m_services;
     QPointer<TipOfTheDayDialog> m_tip;
+    TimeLimitRuntime* m_timeLimit = nullptr;
 };

@@ -13,13 +13,16 @@
 #include "app/ShutdownCleanup.h"
 #include "app/WindowTiling.h"
 #include "browser/BrowserWindow.h"
+#include "browser/TimeLimitOverlay.h"
 #include "platform/DialogService.h"
 #include "platform/ScreenMetrics.h"
+#include "platform/Speaker.h"
 #include "state/DatabaseCompactor.h"
 #include "state/DatabasePath.h"
 #include "state/FixedAddresses.h"
 #include "state/SettingsKeys.h"
 #include "state/SettingsStore.h"
+#include "timelimit/ReminderScheduler.h"
 
 FrameWindow::FrameWindow(const BrowserContext& context, QWidget* parent)
     : QMainWindow(parent),
@@ -150,6 +153,20 @@ void FrameWindow::arrangeWindows(WindowArrangement arrangement) {
                                     ? WindowTiling::horizontally(area, windows.size())
                                     : WindowTiling::vertically(area, windows.size());
     for (int i = 0; i < windows.size(); ++i) windows[i]->setGeometry(places[i]);
+}
+
+void FrameWindow::followReminders(ReminderScheduler& reminders, Speaker* speaker) {
+    m_speaker = speaker;
+    connect(&reminders, &ReminderScheduler::reminderDue, this, &FrameWindow::showReminder);
+}
+
+void FrameWindow::showReminder(const Reminder& reminder) {
+    for (QMdiSubWindow* sub : m_mdiArea->subWindowList()) {
+        auto* window = qobject_cast<BrowserWindow*>(sub->widget());
+        if (window && window->timeLimitOverlay())
+            window->timeLimitOverlay()->showNotice(reminder.text);
+    }
+    if (reminder.speak && m_speaker) m_speaker->say(reminder.text);
 }
 
 void FrameWindow::unload() {

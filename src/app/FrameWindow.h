@@ -7,6 +7,9 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class ReminderScheduler;
+class Speaker;
+struct Reminder;
 
 // The frame window: the one top-level window, holding every browser window as a child.
 class FrameWindow : public QMainWindow, public WindowHost {
@@ -31,6 +34,11 @@ public:
     // restored first.
     void arrangeWindows(WindowArrangement arrangement) override;
 
+    // Each reminder that falls due is shown in every browser window's notice, and spoken
+    // once by `speaker` (which may be null) where the reminder asks for it.
+    void followReminders(ReminderScheduler& reminders, Speaker* speaker);
+    void showReminder(const Reminder& reminder);
+
     bool dataBaseMissing() const { return m_dataBaseMissing; }
     QMdiArea* mdiArea() const { return m_mdiArea; }
 
@@ -54,4 +62,5 @@ private:
     bool m_dataBaseMissing = false;
     bool m_unloaded = false;
     std::function<int()> m_workAreaHeight;
+    Speaker* m_speaker = nullptr;
 };

@@ -8,10 +8,14 @@
 #include "app/FrameWindow.h"
 #include "app/SplashWindow.h"
 #include "app/TerminationRequest.h"
+#include "app/TimeLimitRuntime.h"
 #include "platform/QtDialogService.h"
 #include "platform/QtProcessLauncher.h"
 #include "platform/QtWebComponent.h"
+#include "platform/Speaker.h"
 #include "state/SettingsStore.h"
+#include "timelimit/Clock.h"
+#include "timelimit/ReminderScheduler.h"
 
 namespace Startup {
 
@@ -45,7 +49,15 @@ int run(QApplication& application) {
     AppFormOpener forms(context);
     context.forms = &forms;
 
+    // The time limit and the reminders outlive every window.
+    const std::unique_ptr<Clock> clock = makeSystemClock();
+    const std::unique_ptr<Speaker> speaker = makeSystemSpeaker();
+    TimeLimitRuntime timeLimit(context, *clock, speaker.get());
+    timeLimit.attachTo(context);
+    forms.setTimeLimit(&timeLimit);
+
     FrameWindow frame(context);
+    frame.followReminders(timeLimit.reminders(), speaker.get());
     const TerminationRequest termination;
 
     {
@@ -57,6 +69,7 @@ int run(QApplication& application) {
         splash.close();
     }
 
+    timeLimit.start();
     frame.load();
     int exitCode = 0;
     // A request that came while the load's dialogs were open has ended their loops already.

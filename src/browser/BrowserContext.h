@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "browser/LayoutProfile.h"
 #include "platform/AppServices.h"
 #include "platform/WebComponent.h"
 
 class BrowserWindow;
+class QWidget;
+class TimeLimitMonitor;
 
 // How the host lays out its browser windows.
 enum class WindowArrangement { Cascade, TileHorizontally, TileVertically };
@@ -25,4 +28,8 @@ public:
 struct BrowserContext : AppServices {
     WebComponentFactory webComponents;
     WindowHost* host = nullptr;
+    // The daily time limit every window obeys; null where none runs.
+    TimeLimitMonitor* timeLimit = nullptr;
+    // Grants extra time for today once the administrator password is given; true when granted.
+    std::function<bool(QWidget* parent)> grantExtraTime;
 };

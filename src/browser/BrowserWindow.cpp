@@ -12,15 +12,17 @@
 #include "browser/CustomToolbar.h"
 #include "browser/MenuCommands.h"
 #include "browser/StatusArea.h"
+#include "browser/TimeLimitOverlay.h"
 #include "platform/DialogService.h"
 #include "platform/SystemDirectories.h"
 #include "state/FixedAddresses.h"
 #include "state/LinksDatabase.h"
 #include "state/SettingsKeys.h"
 #include "state/SettingsStore.h"
+#include "timelimit/TimeLimitMonitor.h"
+#include "timelimit/TimeLimitSettings.h"
 
 namespace {
-
 
 const QString kPopUpRefused = QStringLiteral(
     "The web page has tried to utilize a Java Script Pop-Up window.  Due to a security breach, at "
@@ -76,6 +78,7 @@ void BrowserWindow::createControls() {
         m_web.get(), &WebComponent::NavigateComplete2, this,
         [this](const QString& url, bool topLevel) { m_policy->navigateComplete(url, topLevel); });
     m_web->setNewWindowHandler([this] { return newWindow2(); });
+    obeyTimeLimit();
 
     m_navigation = std::make_unique<NavigationToolbar>(m_profile, m_client);
     connectNavigationButtons();
@@ -156,6 +159,23 @@ QList<QAction*> BrowserWindow::menuBarActions() const {
 
 bool BrowserWindow::pageCommandsAllowed() const {
     return !m_web->LocationURL().isEmpty() && m_web->isShown() && m_policy->pageAllowed();
+}
+
+// While the daily time limit stops browsing, the policy refuses every page and the panel
+// covers the component; the grant is offered only where an administrator password guards it.
+void BrowserWindow::obeyTimeLimit() {
+    if (!m_context.timeLimit) return;
+    m_policy->setBrowsingGate(m_context.timeLimit);
+    const bool grantOffered =
+        m_context.grantExtraTime && TimeLimitSettings::adminPasswordSet(*m_context.settings);
+    m_timeLimit = new TimeLimitOverlay(m_web->widget(), *m_context.timeLimit, grantOffered);
+    connect(m_timeLimit->panel(), &TimeLimitPanel::grantRequested, this, [this] {
+        if (m_context.grantExtraTime) m_context.grantExtraTime(this);
+    });
+}
+
+TimeLimitOverlay* BrowserWindow::timeLimitOverlay() const {
+    return m_timeLimit;
 }
 
 void BrowserWindow::setUp() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 #include "browser/AddressHistory.h"
@@ -16,6 +17,7 @@ class QAction;
 class QComboBox;
 class QLineEdit;
 class StatusArea;
+class TimeLimitOverlay;
 
 // A browser window around the web component, in one of the three layouts.
 class BrowserWindow : public QMainWindow, private NavigationPolicy::Window {
@@ -42,6 +44,8 @@ public:
     // is on show and was allowed by the policy.
     bool pageCommandsAllowed() const;
     StatusArea& statusArea() const { return *m_status; }
+    // The time limit's panel and notice over the page; null where no time limit runs.
+    TimeLimitOverlay* timeLimitOverlay() const;
 
     QString startingAddress() const { return m_startingAddress; }
     QString databasePath() const { return m_databasePath; }
@@ -68,6 +72,7 @@ private:
     void createControls();
     void connectNavigationButtons();
     void createMenus();
+    void obeyTimeLimit();
     void runMenuCommand(MenuCommand command);
     void readSettings();
     void showWindow();
@@ -108,6 +113,7 @@ private:
     std::unique_ptr<MenuCommands> m_commands;
     CustomToolbar* m_custom = nullptr;
     StatusArea* m_status = nullptr;
+    QPointer<TimeLimitOverlay> m_timeLimit;
     QLineEdit* m_windowsDirectory = nullptr;
     QAction* m_mainItem = nullptr;
     QAction* m_customItem = nullptr;

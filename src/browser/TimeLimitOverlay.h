@@ -3,9 +3,10 @@
 #include <QObject>
 #include <QPointer>
 
-class BrowserNotice;
+#include "browser/BrowserNotice.h"
+#include "browser/TimeLimitPanel.h"
+
 class TimeLimitMonitor;
-class TimeLimitPanel;
 class QWidget;
 
 // What the daily time limit adds to one browser window: the panel over its page while

@@ -22,4 +22,7 @@ public:
     virtual void openCompanyProfile(QWidget* parent) = 0;
     // Modeless: choosing it again brings the open one forward.
     virtual void openTipOfTheDay(QWidget* parent) = 0;
+    // The daily time limit and the reminders, modal; what they saved applies at once.
+    virtual void openSetLimit(QWidget* parent) = 0;
+    virtual void openReminders(QWidget* parent) = 0;
 };

@@ -38,6 +38,7 @@ HomePageTab::HomePageTab(const AppServices& services, QWidget* parent)
     connect(m_ui->Command14, &QPushButton::clicked, this, &HomePageTab::openDomainEditor);
     connect(m_ui->Command4, &QPushButton::clicked, this, &HomePageTab::openVisitLog);
     connect(m_ui->Command12, &QPushButton::clicked, this, &HomePageTab::closeRequested);
+    connectTimeLimitButtons();
 }
 
 HomePageTab::~HomePageTab() = default;
@@ -143,4 +144,16 @@ void HomePageTab::openDomainEditor() {
 
 void HomePageTab::openVisitLog() {
     if (m_services.forms) m_services.forms->openVisitLog(window());
+}
+
+// "&Set Limit" and "&Reminders" open their dialogs where the program's forms can be opened.
+void HomePageTab::connectTimeLimitButtons() {
+    FormOpener* forms = m_services.forms;
+    m_ui->Command10->setEnabled(forms != nullptr);
+    m_ui->Command11->setEnabled(forms != nullptr);
+    if (!forms) return;
+    connect(m_ui->Command10, &QPushButton::clicked, this,
+            [this] { m_services.forms->openSetLimit(window()); });
+    connect(m_ui->Command11, &QPushButton::clicked, this,
+            [this] { m_services.forms->openReminders(window()); });
 }

@@ -47,6 +47,7 @@ private:
     void chooseHomePage();
     void openDomainEditor();
     void openVisitLog();
+    void connectTimeLimitButtons();
 
     std::unique_ptr<Ui::HomePageTab> m_ui;
     AppServices m_services;

@@ -1,20 +1,13 @@
 #include "wizard/WizardPassword.h"
 
 #include "platform/AdminPassword.h"
+#include "platform/AdminPasswordPrompt.h"
 #include "platform/DialogService.h"
 #include "state/SettingsKeys.h"
 #include "state/SettingsStore.h"
 
 WizardPassword::WizardPassword(SettingsStore& settings, DialogService& dialogs)
     : m_settings(settings), m_dialogs(dialogs) {}
-
-QString WizardPassword::askPrompt() {
-    return QStringLiteral("Enter the administrator password.");
-}
-
-QString WizardPassword::retryPrompt() {
-    return QStringLiteral("The password is not correct.  Enter the administrator password.");
-}
 
 QString WizardPassword::newPrompt() {
     return QStringLiteral("Enter a new administrator password.");
@@ -45,15 +38,7 @@ bool WizardPassword::isSet() const {
 }
 
 bool WizardPassword::admit(QWidget* parent) const {
-    const QString stored = storedHash();
-    if (stored.isEmpty()) return true;
-    for (int attempt = 0; attempt < kTries; ++attempt) {
-        const auto answer =
-            m_dialogs.inputPassword(parent, attempt == 0 ? askPrompt() : retryPrompt());
-        if (!answer) return false;
-        if (AdminPassword::matches(*answer, stored)) return true;
-    }
-    return false;
+    return AdminPasswordPrompt::admit(m_dialogs, parent, storedHash());
 }
 
 bool WizardPassword::choose(QWidget* parent) const {

@@ -9,13 +9,10 @@ class SettingsStore;
 // The administrator password that guards the wizard, kept as a hash in `Password`/`Hash`.
 class WizardPassword {
 public:
-    static constexpr int kTries = 3;
-
     WizardPassword(SettingsStore& settings, DialogService& dialogs);
 
     bool isSet() const;
-    // True when no password is set or the right one is typed within three tries; a cancel
-    // ends at once. Shows nothing else and writes nothing.
+    // True when no password is set or the right one is typed (AdminPasswordPrompt::admit).
     bool admit(QWidget* parent) const;
     // Asks twice for a new password and stores its hash when the answers agree and are not
     // empty; otherwise says why and stores nothing. True when stored.
@@ -23,8 +20,6 @@ public:
     // Asks for the password (as admit does) and removes it. True when removed.
     bool remove(QWidget* parent) const;
 
-    static QString askPrompt();
-    static QString retryPrompt();
     static QString newPrompt();
     static QString repeatPrompt();
     static QString emptyMessage();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "FakeWebComponent.h"
@@ -26,10 +27,17 @@ protected:
     // A window after its set-up; the component's record of calls starts empty unless the
     // set-up's own calls are wanted.
     BrowserWindow* open(ProfileKind kind = ProfileKind::ZD, bool keepSetUpCalls = false) {
-        m_host = std::make_unique<TestHost>(m_env->context(FakeWebComponent::factory()));
+        m_host = std::make_unique<TestHost>(windowContext());
         BrowserWindow* window = m_host->openBrowserWindow(kind);
         if (!keepSetUpCalls) fake(window)->calls.clear();
         return window;
+    }
+
+    // The services the windows get, with what `m_addToContext` adds (a time limit, say).
+    BrowserContext windowContext() {
+        BrowserContext context = m_env->context(FakeWebComponent::factory());
+        if (m_addToContext) m_addToContext(context);
+        return context;
     }
 
     static FakeWebComponent* fake(BrowserWindow* window) {
@@ -45,4 +53,5 @@ protected:
 
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<TestHost> m_host;
+    std::function<void(BrowserContext&)> m_addToContext;
 };

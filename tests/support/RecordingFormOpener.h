@@ -19,6 +19,8 @@ public:
     void openAbout(QWidget*) override { opened << QStringLiteral("frmAbout"); }
     void openCompanyProfile(QWidget*) override { opened << QStringLiteral("company"); }
     void openTipOfTheDay(QWidget*) override { opened << QStringLiteral("frmTip"); }
+    void openSetLimit(QWidget*) override { opened << QStringLiteral("SetLimitDialog"); }
+    void openReminders(QWidget*) override { opened << QStringLiteral("RemindersDialog"); }
 
     QStringList opened, capacities;
     bool wizardShown = true;

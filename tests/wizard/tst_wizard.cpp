@@ -13,6 +13,7 @@
 #include "TestEnvironment.h"
 #include "editors/ToolbarEntry.h"
 #include "platform/AdminPassword.h"
+#include "platform/AdminPasswordPrompt.h"
 #include "state/FixedAddresses.h"
 #include "state/LinksDatabase.h"
 #include "state/SettingsKeys.h"
@@ -159,7 +160,7 @@ private slots:
             "restrictions may exist.");
         row("Command16", "QPushButton", "&HELP", "Password Entry", false);
         row("Command11", "QPushButton", "&Reminders",
-            "Have a text or voice message played at a certain time.  Gotta love it!", false);
+            "Have a text or voice message played at a certain time.  Gotta love it!");
         row("Command15", "QPushButton", "&Edit Tips", "Edit the Tips file here", false);
         row("Command14", "QPushButton", "&Domains",
             "Click Here to add/edit domains allowed by this browser.");
@@ -168,7 +169,7 @@ private slots:
             "Text file with all sites visited from browser.");
         row("Command13", "QPushButton", "&Daily Tips", "Enter a new daily tip.", false);
         row("Command10", "QPushButton", "&Set Limit",
-            "Set the time limit browser is allowed to operate per 24 hours.", false);
+            "Set the time limit browser is allowed to operate per 24 hours.");
         row("Command1", "QPushButton", "&Ignore Domian Restrictions",
             "Click this button to enable or disable the domain restriction option.");
         row("EMailFrame", "QGroupBox", "EMail Client");
@@ -468,6 +469,21 @@ private slots:
         QCOMPARE(m_env->forms.opened, (QStringList{"Form8", "frmTip1"}));
     }
 
+    void setLimitAndRemindersOpenThroughTheOpener() {
+        const auto wizard = startWizard();
+        child<QPushButton>(*wizard, "Command10")->click();
+        child<QPushButton>(*wizard, "Command11")->click();
+        QCOMPARE(m_env->forms.opened, (QStringList{"SetLimitDialog", "RemindersDialog"}));
+    }
+
+    void setLimitAndRemindersNeedAnOpener() {
+        AppServices withoutForms = services();
+        withoutForms.forms = nullptr;
+        WizardDialog wizard(withoutForms);
+        QVERIFY(!child<QPushButton>(wizard, "Command10")->isEnabled());
+        QVERIFY(!child<QPushButton>(wizard, "Command11")->isEnabled());
+    }
+
     // The password.
 
     void settingAPasswordStoresOnlyAHash() {
@@ -490,8 +506,8 @@ private slots:
         m_env->dialogs.passwordPrompts.clear();
         m_env->dialogs.passwords << QStringLiteral("kiosk-42") << QStringLiteral("Kiosk-42");
         QVERIFY(WizardEntry::admit(services(), nullptr, QStringLiteral("19")));
-        QCOMPARE(m_env->dialogs.passwordPrompts,
-                 (QStringList{WizardPassword::askPrompt(), WizardPassword::retryPrompt()}));
+        QCOMPARE(m_env->dialogs.passwordPrompts, (QStringList{AdminPasswordPrompt::askPrompt(),
+                                                              AdminPasswordPrompt::retryPrompt()}));
         QCOMPARE(read(K::kButtonCount, K::kAmount), QStringLiteral("19"));
     }
 
