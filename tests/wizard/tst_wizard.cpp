@@ -180,6 +180,15 @@ private slots:
         row("c9", "QLineEdit", {}, "General Info");
         row("Command17", "QPushButton", "&Close");
         row("ReinitFrame", "QGroupBox", "Re-Initialize Registry Settings");
+        row("ReinitLabel", "QLabel",
+            "If you are experiencing errors from missing files that may have been relocated or "
+            "deleted, click the initialize button.  This will erase all registry files and "
+            "thereby remove all button pics and personal information settings.  These features "
+            "will have to be re-configured.  It may take a while but in most cases, this fix "
+            "will take care of all error messages.  If you have an error message that will not "
+            "behave, PLEASE LET US KNOW!   We want you to enjoy Zelvo Browser.  Feedback on bugs "
+            "(should they arise) enables The Zelvo Browser Team the ability to zoom in on a "
+            "patch file.");
         row("Command20", "QPushButton", "&Re-Initialize Settings",
             "Link Lists from the Main Menu as well as Domain and Log Information will not be "
             "deleted.  Most seetings being erased are quick to set up again.  :>");
