@@ -15,7 +15,6 @@
 #include "platform/Speaker.h"
 #include "state/SettingsStore.h"
 #include "timelimit/Clock.h"
-#include "timelimit/ReminderScheduler.h"
 
 namespace Startup {
 

@@ -8,14 +8,17 @@
 namespace Ui {
 class AboutBoxTab;
 }
+struct WizardFileDialogs;
 
-// The wizard's "About Box" tab: version, notes and picture of the about box, shown read-only for
-// now.
+// The wizard's "About Box" tab: the about box's version text, notes and picture, each saved
+// as it is chosen or left.
 class AboutBoxTab : public QWidget {
     Q_OBJECT
 
 public:
-    explicit AboutBoxTab(const AppServices& services, QWidget* parent = nullptr);
+    // The picture is chosen with the wizard's shared picture dialog.
+    AboutBoxTab(const AppServices& services, WizardFileDialogs& fileDialogs,
+                QWidget* parent = nullptr);
     ~AboutBoxTab() override;
 
     // Start-up: the version and notes texts, then (a later step) the picture.
@@ -26,6 +29,13 @@ signals:
     void closeRequested();
 
 private:
+    void lockFixedControls();
+    void pictureClicked();
+    void findImage();
+    void saveVersion();
+    void saveNotes();
+
     std::unique_ptr<Ui::AboutBoxTab> m_ui;
     AppServices m_services;
+    WizardFileDialogs& m_fileDialogs;
 };

@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <memory>
 
 #include "platform/AppServices.h"
+
+class QLineEdit;
 
 namespace Ui {
 class CompanyProfileTab;
 }
 
-// The wizard's "Company Profile" tab: the nine company fields, shown read-only for now.
+// The wizard's "Company Profile" tab: the nine company fields, each saved when it loses the
+// focus.
 class CompanyProfileTab : public QWidget {
     Q_OBJECT
 
@@ -24,6 +28,8 @@ signals:
     void closeRequested();
 
 private:
+    std::array<QLineEdit*, 9> fields() const;
+
     std::unique_ptr<Ui::CompanyProfileTab> m_ui;
     AppServices m_services;
 };

@@ -1,12 +1,17 @@
 #include "wizard/HomePageTab.h"
 
 #include <QEvent>
-#include <QPixmap>
+#include <QFileInfo>
 
+#include "dialogs/MaintenanceCommands.h"
 #include "platform/FormOpener.h"
 #include "state/SettingsKeys.h"
 #include "state/SettingsStore.h"
 #include "ui_HomePageTab.h"
+#include "wizard/ControlEvents.h"
+#include "wizard/LockedControls.h"
+#include "wizard/PictureBox.h"
+#include "wizard/WizardFileDialogs.h"
 #include "wizard/WizardPassword.h"
 
 namespace K = SettingsKeys;
@@ -21,13 +26,16 @@ void setQuietly(QCheckBox* box, bool ticked) {
 
 }  // namespace
 
-HomePageTab::HomePageTab(const AppServices& services, QWidget* parent)
+HomePageTab::HomePageTab(const AppServices& services, WizardFileDialogs& fileDialogs,
+                         QWidget* parent)
     : QWidget(parent),
       m_ui(std::make_unique<Ui::HomePageTab>()),
       m_services(services),
       m_options(services),
-      m_homePageChooser(*services.dialogs, QStringLiteral("All Files (*.*)|*.*")) {
+      m_fileDialogs(fileDialogs),
+      m_homePageChooser(*services.dialogs) {
     m_ui->setupUi(this);
+    m_homePageChooser.setFilter(QStringLiteral("All Files (*.*)|*.*"));
     m_ui->Text2->installEventFilter(this);
     lockFixedControls();
 
@@ -38,14 +46,12 @@ HomePageTab::HomePageTab(const AppServices& services, QWidget* parent)
     connect(m_ui->Command14, &QPushButton::clicked, this, &HomePageTab::openDomainEditor);
     connect(m_ui->Command4, &QPushButton::clicked, this, &HomePageTab::openVisitLog);
     connect(m_ui->Command12, &QPushButton::clicked, this, &HomePageTab::closeRequested);
+    wireIcon();
+    wireMaintenanceCommands();
     connectTimeLimitButtons();
 }
 
 HomePageTab::~HomePageTab() = default;
-
-QString HomePageTab::lockedToolTip() {
-    return QStringLiteral("Set by the system settings file; it cannot be changed here.");
-}
 
 void HomePageTab::lockFixedControls() {
     const struct {
@@ -59,11 +65,8 @@ void HomePageTab::lockFixedControls() {
         {m_ui->Password, K::kPassword, K::kHash},
         {m_ui->Command1, K::kRestriction, K::kAllowed},
     };
-    for (const auto& entry : keyed) {
-        if (!m_services.settings->isLocked(entry.section, entry.key)) continue;
-        entry.control->setEnabled(false);
-        entry.control->setToolTip(lockedToolTip());
-    }
+    for (const auto& entry : keyed)
+        LockedControls::apply(*m_services.settings, entry.control, entry.section, entry.key);
 }
 
 void HomePageTab::showRestrictionState() {
@@ -90,7 +93,7 @@ void HomePageTab::fillHomePage() {
 QString HomePageTab::showIcon() {
     const QString file = m_services.settings->read(K::kIcon, K::kFirstKey);
     if (file.isEmpty()) return file;
-    m_ui->Image6->setPixmap(QPixmap(file).scaled(m_ui->Image6->size(), Qt::KeepAspectRatio));
+    PictureBox::load(m_ui->Image6, file);
     m_ui->icontext->setText(file);
     return file;
 }
@@ -111,6 +114,9 @@ bool HomePageTab::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void HomePageTab::chooseHomePage() {
+    // The dialog opens where the last chosen page lies.
+    if (!m_homePageChooser.fileName().isEmpty())
+        m_homePageChooser.setDirectory(QFileInfo(m_homePageChooser.fileName()).absolutePath());
     const QString path = m_homePageChooser.choose(window());
     m_ui->Text2->setText(path);
     m_options.saveHomePage(path);
@@ -156,4 +162,43 @@ void HomePageTab::connectTimeLimitButtons() {
             [this] { m_services.forms->openSetLimit(window()); });
     connect(m_ui->Command11, &QPushButton::clicked, this,
             [this] { m_services.forms->openReminders(window()); });
+}
+
+void HomePageTab::wireIcon() {
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_ui->Image6), static_cast<QWidget*>(m_ui->icontext)}) {
+        if (!LockedControls::apply(*m_services.settings, control, K::kIcon, K::kFirstKey))
+            ControlEvents::onClick(control, [this] { chooseIcon(); });
+    }
+}
+
+void HomePageTab::chooseIcon() {
+    FileChooser& dialog = m_fileDialogs.icon;
+    dialog.setFilter(QStringLiteral("Pictures (*.ico)|*.ico"));
+    dialog.setDirectory(m_services.applicationDirectory);
+    const QString file = dialog.choose(window());
+    PictureBox::load(m_ui->Image6, file);
+    if (file.isEmpty()) return;
+    m_services.settings->write(K::kIcon, K::kFirstKey, file);
+    m_ui->icontext->setText(file);
+}
+
+void HomePageTab::wireMaintenanceCommands() {
+    const auto bind = [this](QPushButton* button, auto command) {
+        connect(button, &QPushButton::clicked, this, [this, command] {
+            MaintenanceCommands commands(m_services, window());
+            command(commands);
+        });
+    };
+    bind(m_ui->Command16, [](MaintenanceCommands& c) { c.showHelp(); });
+    bind(m_ui->Command15, [](MaintenanceCommands& c) { c.editTips(); });
+    bind(m_ui->Command13, [](MaintenanceCommands& c) { c.addDailyTip(); });
+    bind(m_ui->Command2, [this](MaintenanceCommands& c) {
+        if (!c.clearLog()) emit quickLinksReloadNeeded();
+    });
+    bind(m_ui->but,
+         [](MaintenanceCommands& c) { c.configureSettings(qEnvironmentVariable("PATH")); });
+    bind(m_ui->Command67,
+         [this](MaintenanceCommands& c) { c.selectMailClient(m_fileDialogs.picture); });
+    LockedControls::apply(*m_services.settings, m_ui->Command67, K::kEMail, K::kSelection);
 }

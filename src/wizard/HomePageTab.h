@@ -5,20 +5,23 @@
 
 #include "dialogs/DomainEditorHost.h"
 #include "platform/AppServices.h"
+#include "platform/FileChooser.h"
 #include "wizard/BrowsingOptions.h"
-#include "wizard/RememberingFileChooser.h"
 
 namespace Ui {
 class HomePageTab;
 }
+struct WizardFileDialogs;
 
 // The wizard's "Home Page" tab: start page, browsing options, the password box, the domain
-// restriction toggle, and the buttons that open the domain editor and the visit log.
+// restriction toggle, the wizard's icon, and the maintenance buttons.
 class HomePageTab : public QWidget, public DomainEditorHost {
     Q_OBJECT
 
 public:
-    explicit HomePageTab(const AppServices& services, QWidget* parent = nullptr);
+    // The icon box uses the wizard's shared icon dialog, the mail client its picture dialog.
+    HomePageTab(const AppServices& services, WizardFileDialogs& fileDialogs,
+                QWidget* parent = nullptr);
     ~HomePageTab() override;
 
     // Start-up steps, in the order the wizard runs them.
@@ -30,10 +33,10 @@ public:
 
     QString startPageText() const override;
 
-    static QString lockedToolTip();
-
 signals:
     void closeRequested();
+    // Clearing the log failed: the quick-link list is to be read again.
+    void quickLinksReloadNeeded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,9 +51,13 @@ private:
     void openDomainEditor();
     void openVisitLog();
     void connectTimeLimitButtons();
+    void wireIcon();
+    void chooseIcon();
+    void wireMaintenanceCommands();
 
     std::unique_ptr<Ui::HomePageTab> m_ui;
     AppServices m_services;
     BrowsingOptions m_options;
-    RememberingFileChooser m_homePageChooser;
+    WizardFileDialogs& m_fileDialogs;
+    FileChooser m_homePageChooser;
 };

@@ -9,8 +9,7 @@ namespace Ui {
 class SettingsTab;
 }
 
-// The wizard's "Settings" tab: the re-initialise command (it arrives with the maintenance
-// commands).
+// The wizard's "Settings" tab: re-initialising the settings store.
 class SettingsTab : public QWidget {
     Q_OBJECT
 
@@ -23,4 +22,5 @@ signals:
 
 private:
     std::unique_ptr<Ui::SettingsTab> m_ui;
+    AppServices m_services;
 };

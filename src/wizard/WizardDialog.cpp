@@ -1,9 +1,7 @@
 #include "wizard/WizardDialog.h"
 
-#include <QIcon>
-#include <QPixmap>
-
 #include "platform/DialogService.h"
+#include "platform/Pictures.h"
 #include "state/LinksDatabase.h"
 #include "ui_WizardDialog.h"
 #include "wizard/AboutBoxTab.h"
@@ -15,9 +13,9 @@
 
 namespace {
 
-template <typename Tab>
-Tab* placeTab(QWidget* page, const AppServices& services, QDialog* wizard) {
-    auto* tab = new Tab(services, page);
+template <typename Tab, typename... Shared>
+Tab* placeTab(QWidget* page, QDialog* wizard, const AppServices& services, Shared&... shared) {
+    auto* tab = new Tab(services, shared..., page);
     page->layout()->addWidget(tab);
     QObject::connect(tab, &Tab::closeRequested, wizard, &QDialog::reject);
     return tab;
@@ -26,14 +24,18 @@ Tab* placeTab(QWidget* page, const AppServices& services, QDialog* wizard) {
 }  // namespace
 
 WizardDialog::WizardDialog(const AppServices& services, QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::WizardDialog>()), m_services(services) {
+    : QDialog(parent),
+      m_ui(std::make_unique<Ui::WizardDialog>()),
+      m_services(services),
+      m_fileDialogs(*services.dialogs) {
     m_ui->setupUi(this);
-    m_home = placeTab<HomePageTab>(m_ui->HomePagePage, services, this);
-    m_links = placeTab<LinksTab>(m_ui->LinksPage, services, this);
-    m_about = placeTab<AboutBoxTab>(m_ui->AboutBoxPage, services, this);
-    m_toolBar = placeTab<ToolBarTab>(m_ui->ToolBarPage, services, this);
-    m_company = placeTab<CompanyProfileTab>(m_ui->CompanyProfilePage, services, this);
-    placeTab<SettingsTab>(m_ui->SettingsPage, services, this);
+    m_home = placeTab<HomePageTab>(m_ui->HomePagePage, this, services, m_fileDialogs);
+    m_links = placeTab<LinksTab>(m_ui->LinksPage, this, services);
+    m_about = placeTab<AboutBoxTab>(m_ui->AboutBoxPage, this, services, m_fileDialogs);
+    m_toolBar = placeTab<ToolBarTab>(m_ui->ToolBarPage, this, services);
+    m_company = placeTab<CompanyProfileTab>(m_ui->CompanyProfilePage, this, services);
+    placeTab<SettingsTab>(m_ui->SettingsPage, this, services);
+    connect(m_home, &HomePageTab::quickLinksReloadNeeded, m_links, &LinksTab::loadQuickLinkList);
 }
 
 WizardDialog::~WizardDialog() = default;
@@ -67,8 +69,7 @@ void WizardDialog::startUp() {
     m_home->fillHomePage();
     m_company->fillFields();
     m_about->showPicture();
-    const QString icon = m_home->showIcon();
-    setWindowIcon(icon.isEmpty() ? QIcon() : QIcon(QPixmap(icon)));
+    if (const auto icon = Pictures::windowIcon(m_home->showIcon())) setWindowIcon(*icon);
     m_ui->SSTab1->setFocus();
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/AppServices.h"
+#include "wizard/WizardFileDialogs.h"
 
 class AboutBoxTab;
 class CompanyProfileTab;
@@ -33,6 +34,7 @@ public:
 
     HomePageTab& homePage() const { return *m_home; }
     ToolBarTab& toolBar() const { return *m_toolBar; }
+    WizardFileDialogs& fileDialogs() { return m_fileDialogs; }
 
 public slots:
     void done(int result) override;
@@ -42,6 +44,7 @@ private:
 
     std::unique_ptr<Ui::WizardDialog> m_ui;
     AppServices m_services;
+    WizardFileDialogs m_fileDialogs;
     HomePageTab* m_home;
     LinksTab* m_links;
     AboutBoxTab* m_about;

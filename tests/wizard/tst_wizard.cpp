@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
@@ -11,6 +12,7 @@
 #include "FormTexts.h"
 #include "LockingSettingsStore.h"
 #include "TestEnvironment.h"
+#include "dialogs/MaintenanceCommands.h"
 #include "editors/ToolbarEntry.h"
 #include "platform/AdminPassword.h"
 #include "platform/AdminPasswordPrompt.h"
@@ -18,6 +20,7 @@
 #include "state/LinksDatabase.h"
 #include "state/SettingsKeys.h"
 #include "wizard/HomePageTab.h"
+#include "wizard/LockedControls.h"
 #include "wizard/WizardDialog.h"
 #include "wizard/WizardEntry.h"
 #include "wizard/WizardPassword.h"
@@ -38,6 +41,25 @@ const QString kDomainsFirst = QStringLiteral(
     "Domains button and add the domain names in the following form.");
 const QString kEnable = QStringLiteral("Enable Domian Restrictions");
 const QString kIgnore = QStringLiteral("Ignore Domian Restrictions");
+const QString kImageShown = QStringLiteral("This image will now appear in the About Box.");
+const QString kImageErased = QStringLiteral("Image has been erased.");
+const QString kVersionSaved =
+    QStringLiteral("This Version description will appear in the About Box.");
+const QString kNotesSaved = QStringLiteral("This text will appear in the About Box.");
+const QString kLogCleared = QStringLiteral("The Log File has been cleared.");
+
+void click(QWidget* control) {
+    QTest::mouseClick(control, Qt::LeftButton);
+}
+
+void loseFocus(QWidget* control, Qt::FocusReason reason) {
+    QFocusEvent focusOut(QEvent::FocusOut, reason);
+    QApplication::sendEvent(control, &focusOut);
+}
+
+bool showsPicture(const QLabel* box) {
+    return !box->pixmap().isNull();
+}
 
 }  // namespace
 
@@ -122,6 +144,14 @@ class TestWizard : public QObject {
         if (!QTest::qWaitForWindowActive(wizard.get())) qFatal("wizard not active");
         return wizard;
     }
+    // A small bitmap in the application directory.
+    QString bitmap(const QString& name) const {
+        const QString file = m_env->appPath() + QLatin1Char('/') + name;
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        if (!image.save(file, "BMP")) qFatal("cannot write %s", qPrintable(file));
+        return file;
+    }
     // A password stored with few rounds, so that tests of wrong answers stay quick.
     void storeQuickPassword(const QString& password) {
         write(K::kPassword, K::kHash, AdminPassword::hash(password, 1000));
@@ -146,11 +176,10 @@ private slots:
         row("Text2", "QLineEdit", "http://",
             "Default start page. Web Address or double click to search.");
         row("IconFrame", "QGroupBox", "Icon File Location  (Auto Save)");
-        row("Image6", "QLabel", {}, "Icon image here when selected.", false);
+        row("Image6", "QLabel", {}, "Icon image here when selected.");
         row("icontext", "QLineEdit", "No Icon selected.  Default Icon On Display",
             "This field will be populated with the icons path and file description after "
-            "selecting an icon from the adjacent icon selection box.",
-            false);
+            "selecting an icon from the adjacent icon selection box.");
         row("SafeOptionsFrame", "QGroupBox", "Safe Options");
         row("ManualBrowsing", "QCheckBox", "Dis-Allow Manual Browsing",
             "Enable or disable manual browsing with the keyboard.");
@@ -158,25 +187,24 @@ private slots:
         row("Disney", "QCheckBox", "Keep'em at Disney!",
             "This option will allow browser to visit Disney sites even though domain "
             "restrictions may exist.");
-        row("Command16", "QPushButton", "&HELP", "Password Entry", false);
+        row("Command16", "QPushButton", "&HELP", "Password Entry");
         row("Command11", "QPushButton", "&Reminders",
             "Have a text or voice message played at a certain time.  Gotta love it!");
-        row("Command15", "QPushButton", "&Edit Tips", "Edit the Tips file here", false);
+        row("Command15", "QPushButton", "&Edit Tips", "Edit the Tips file here");
         row("Command14", "QPushButton", "&Domains",
             "Click Here to add/edit domains allowed by this browser.");
-        row("Command2", "QPushButton", "Clear &Log", "Clear the user log file.", false);
+        row("Command2", "QPushButton", "Clear &Log", "Clear the user log file.");
         row("Command4", "QPushButton", "&Read Log",
             "Text file with all sites visited from browser.");
-        row("Command13", "QPushButton", "&Daily Tips", "Enter a new daily tip.", false);
+        row("Command13", "QPushButton", "&Daily Tips", "Enter a new daily tip.");
         row("Command10", "QPushButton", "&Set Limit",
             "Set the time limit browser is allowed to operate per 24 hours.");
         row("Command1", "QPushButton", "&Ignore Domian Restrictions",
             "Click this button to enable or disable the domain restriction option.");
         row("EMailFrame", "QGroupBox", "EMail Client");
-        row("Command67", "QPushButton", "&Mail Client Selection", {}, false);
+        row("Command67", "QPushButton", "&Mail Client Selection");
         row("InternetFrame", "QGroupBox", "Internet Settings");
-        row("but", "QPushButton", "Con&figure Settings", "Click here to view Internet settings.",
-            false);
+        row("but", "QPushButton", "Con&figure Settings", "Click here to view Internet settings.");
         row("Command12", "QPushButton", "&Close");
         row("Command9", "QPushButton", "C&lose");
         row("LinkList", "QListWidget", {},
@@ -195,7 +223,7 @@ private slots:
         row("VersionFrame", "QGroupBox", "Version # (Auto save)");
         row("MiscFrame", "QGroupBox", "Misc. Information (Auto save)");
         row("AboutPictureFrame", "QGroupBox", "About Picture (Dbl Click to Search)");
-        row("Search", "QPushButton", "&Find Image", {}, false);
+        row("Search", "QPushButton", "&Find Image");
         row("Command7", "QPushButton", "&Close");
         row("IconList", "QListWidget", {},
             "Single click the list box item do view the associated Link Name and URL.");
@@ -218,14 +246,22 @@ private slots:
         row("DeleteFromToolbar1", "QPushButton", "&Delete From Toolbar", {}, false);
         row("CloseMe", "QPushButton", "&Close");
         row("CompanyFrame", "QGroupBox", "Company Info (Saved Automatically)");
-        row("c1", "QLineEdit", {}, "General Info", false);
-        row("c9", "QLineEdit", {}, "General Info", false);
+        row("c1", "QLineEdit", {}, "General Info");
+        row("c9", "QLineEdit", {}, "General Info");
         row("Command17", "QPushButton", "&Close");
         row("ReinitFrame", "QGroupBox", "Re-Initialize Registry Settings");
+        row("ReinitLabel", "QLabel",
+            "If you are experiencing errors from missing files that may have been relocated or "
+            "deleted, click the initialize button.  This will erase all registry files and "
+            "thereby remove all button pics and personal information settings.  These features "
+            "will have to be re-configured.  It may take a while but in most cases, this fix "
+            "will take care of all error messages.  If you have an error message that will not "
+            "behave, PLEASE LET US KNOW!   We want you to enjoy Zelvo Browser.  Feedback on bugs "
+            "(should they arise) enables The Zelvo Browser Team the ability to zoom in on a "
+            "patch file.");
         row("Command20", "QPushButton", "&Re-Initialize Settings",
             "Link Lists from the Main Menu as well as Domain and Log Information will not be "
-            "deleted.  Most seetings being erased are quick to set up again.  :>",
-            false);
+            "deleted.  Most seetings being erased are quick to set up again.  :>");
         row("CloseIt", "QPushButton", "&Close");
     }
 
@@ -484,6 +520,216 @@ private slots:
         QVERIFY(!child<QPushButton>(wizard, "Command11")->isEnabled());
     }
 
+    // Appearance: icon, about box, company profile.
+
+    void iconBoxKeepsTheIconOnCancel() {
+        const QString stored = bitmap(QStringLiteral("stored.ico"));
+        const QString icon = bitmap(QStringLiteral("app.ico"));
+        write(K::kIcon, K::kFirstKey, stored);
+        const auto wizard = startWizard();
+        auto* box = child<QLabel>(*wizard, "Image6");
+        QVERIFY(showsPicture(box));
+        click(box);  // cancelled, nothing chosen before: the box empties, the setting stays
+        QVERIFY(!showsPicture(box));
+        QCOMPARE(read(K::kIcon, K::kFirstKey), stored);
+
+        m_env->dialogs.files << icon;
+        click(child<QLineEdit>(*wizard, "icontext"));
+        QVERIFY(showsPicture(box));
+        QCOMPARE(read(K::kIcon, K::kFirstKey), icon);
+        QCOMPARE(child<QLineEdit>(*wizard, "icontext")->text(), icon);
+        QCOMPARE(m_env->dialogs.filters, QStringList(2, QStringLiteral("Pictures (*.ico)|*.ico")));
+        QCOMPARE(m_env->dialogs.directories, QStringList(2, m_env->appPath()));
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+    }
+
+    void aboutPictureCancelCases() {
+        const QString stored = bitmap(QStringLiteral("stored.bmp"));
+        const QString chosen = bitmap(QStringLiteral("chosen.bmp"));
+        write(K::kAboutImage, K::kFirstKey, stored);
+        const auto wizard = startWizard();
+        auto* picture = child<QLabel>(*wizard, "AboutPicture");
+        auto* findImage = child<QPushButton>(*wizard, "Search");
+        QVERIFY(showsPicture(picture));
+
+        // "&Find Image" cancelled with nothing chosen before: the preview empties, the
+        // stored picture stays for the about box.
+        findImage->click();
+        QVERIFY(!showsPicture(picture));
+        QCOMPARE(read(K::kAboutImage, K::kFirstKey), stored);
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+
+        // A click cancelled with nothing chosen before erases the stored picture.
+        click(picture);
+        QCOMPARE(read(K::kAboutImage, K::kFirstKey), QString());
+        QCOMPARE(m_env->dialogs.messages, QStringList{kImageErased});
+
+        // A click choosing a picture, then "&Find Image" cancelled: the earlier file
+        // comes back and is written again.
+        m_env->dialogs.files << chosen;
+        click(picture);
+        QVERIFY(showsPicture(picture));
+        write(K::kAboutImage, K::kFirstKey, QStringLiteral("changed meanwhile"));
+        findImage->click();
+        QVERIFY(showsPicture(picture));
+        QCOMPARE(read(K::kAboutImage, K::kFirstKey), chosen);
+        QCOMPARE(m_env->dialogs.messages, (QStringList{kImageErased, kImageShown}));
+        QCOMPARE(m_env->dialogs.filters,
+                 (QStringList{"Pictures (*.bmp)|*.bmp", "Custom Image (*.bmp)|*.bmp",
+                              "Custom Image (*.bmp)|*.bmp", "Pictures (*.bmp)|*.bmp"}));
+        // "&Find Image" sets no folder: it starts where the click left the dialog.
+        QCOMPARE(m_env->dialogs.directories,
+                 (QStringList{QString(), m_env->appPath(), m_env->appPath(), m_env->appPath()}));
+
+        // The mail-client selection shares the dialog: its filter and its last file.
+        m_env->dialogs.messages.clear();
+        child<QPushButton>(*wizard, "Command67")->click();
+        QCOMPARE(m_env->dialogs.filters.last(), QStringLiteral("Pictures (*.bmp)|*.bmp"));
+        QCOMPARE(m_env->dialogs.directories.last(), QStringLiteral("/usr/bin"));
+        QCOMPARE(read(K::kEMail, K::kSelection), chosen);
+        QCOMPARE(m_env->dialogs.messages.last(), QStringLiteral("EMail selection active."));
+    }
+
+    void versionAndNotesSayEveryFocusLoss_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("version") << "Text4" << QString(K::kVersion) << kVersionSaved;
+        QTest::newRow("notes") << "Text3" << QString(K::kDisclaimer) << kNotesSaved;
+    }
+
+    void versionAndNotesSayEveryFocusLoss() {
+        QFETCH(QString, field);
+        QFETCH(QString, section);
+        QFETCH(QString, message);
+        write(qPrintable(section), K::kFirstKey, QStringLiteral("Release 7\nsecond line"));
+        const auto wizard = startWizard();
+        auto* control = child<QWidget>(*wizard, qPrintable(field));
+        const QString shown = field == QLatin1String("Text4")
+                                  ? child<QLineEdit>(*wizard, "Text4")->text()
+                                  : child<QPlainTextEdit>(*wizard, "Text3")->toPlainText();
+
+        // Another window or a message box taking the focus is no focus loss.
+        loseFocus(control, Qt::ActiveWindowFocusReason);
+        loseFocus(control, Qt::PopupFocusReason);
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+
+        write(qPrintable(section), K::kFirstKey, QStringLiteral("changed elsewhere"));
+        loseFocus(control, Qt::TabFocusReason);
+        loseFocus(control, Qt::MouseFocusReason);
+        QCOMPARE(m_env->dialogs.messages, QStringList(2, message));
+        QCOMPARE(m_env->settings->read(section, QStringLiteral("1")), shown);
+    }
+
+    void tabbingThroughTheCompanyFieldsWritesNineKeys() {
+        const auto wizard = startWizard();
+        child<QTabWidget>(*wizard, "SSTab1")->setCurrentIndex(4);
+        wizard->show();
+        QApplication::setActiveWindow(wizard.get());
+        QVERIFY(QTest::qWaitForWindowActive(wizard.get()));
+        auto* first = child<QLineEdit>(*wizard, "c1");
+        first->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), first);
+        for (int field = 1; field <= 9; ++field) {
+            auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(focused);
+            QCOMPARE(focused->objectName(), QStringLiteral("c%1").arg(field));
+            if (field % 2) QTest::keyClicks(focused, QStringLiteral("field %1").arg(field));
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command17"));
+
+        QSettings file(m_env->iniFile(), QSettings::IniFormat);
+        file.beginGroup(QStringLiteral("CompanyInfo"));
+        QStringList keys = file.childKeys();
+        keys.sort();
+        QCOMPARE(keys, (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+        for (int field = 1; field <= 9; ++field)
+            QCOMPARE(read(K::kCompanyInfo, qPrintable(QString::number(field))),
+                     field % 2 ? QStringLiteral("field %1").arg(field) : QString());
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+        wizard->hide();
+    }
+
+    // Maintenance buttons.
+
+    void clearLogButton_data() {
+        QTest::addColumn<int>("visits");
+        QTest::addColumn<bool>("databaseThere");
+        QTest::newRow("empty log") << 0 << true;
+        QTest::newRow("full log") << 1500 << true;
+        QTest::newRow("missing database") << 0 << false;
+    }
+
+    void clearLogButton() {
+        QFETCH(int, visits);
+        QFETCH(bool, databaseThere);
+        fillVisits(visits);
+        QVERIFY(TestDatabase::execute(
+            database(),
+            QStringLiteral(
+                "INSERT INTO Links (Name, URL) VALUES ('News', 'http://news.example/')")));
+        const auto wizard = startWizard();
+        auto* links = child<QListWidget>(*wizard, "LinkList");
+        QCOMPARE(links->count(), 1);
+        m_env->dialogs.messages.clear();
+        if (!databaseThere) QVERIFY(QFile::remove(database()));
+
+        child<QPushButton>(*wizard, "Command2")->click();
+        if (databaseThere) {
+            QCOMPARE(m_env->dialogs.messages, QStringList{kLogCleared});
+            QCOMPARE(
+                TestDatabase::number(database(), QStringLiteral("SELECT COUNT(*) FROM Visited")),
+                0);
+            QCOMPARE(links->count(), 1);
+        } else {
+            // The failure's own text, then the quick-link list is read again: that fails too,
+            // with its own message, and the list keeps what it showed.
+            QCOMPARE(m_env->dialogs.messages.size(), 2);
+            QVERIFY(!m_env->dialogs.messages.contains(kLogCleared));
+            QCOMPARE(links->count(), 1);
+            QVERIFY(!QFile::exists(database()));
+        }
+    }
+
+    void maintenanceButtonsReachTheirCommands() {
+        const auto wizard = startWizard();
+        child<QPushButton>(*wizard, "Command16")->click();
+        QCOMPARE(m_env->dialogs.messages, QStringList{MaintenanceCommands::helpMessage()});
+        m_env->dialogs.inputs << QStringLiteral("Hello");
+        child<QPushButton>(*wizard, "Command13")->click();
+        QCOMPARE(m_env->dialogs.prompts,
+                 QStringList{QStringLiteral("Please enter a new tip of the day.")});
+        QFile tips(m_env->appPath() + QStringLiteral("/T34.txt"));
+        QVERIFY(tips.open(QIODevice::ReadOnly));
+        QCOMPARE(tips.readAll(), QByteArray("\"Hello\"\r\n"));
+    }
+
+    void reinitialiseButtonKeepsWhatItMust() {
+        write(K::kButtonCount, K::kAmount, QStringLiteral("12"));
+        storeQuickPassword(QStringLiteral("right"));
+        const QString hash = read(K::kPassword, K::kHash);
+        write(K::kToolName, "101", QStringLiteral("Beyond"));
+        write(K::kToolName, "100", QStringLiteral("Last"));
+        write(K::kVersion, K::kFirstKey, QStringLiteral("locked 1.0"));
+        write(K::kCompanyInfo, "1", QStringLiteral("Acme"));
+        m_locks->lock(QStringLiteral("Version"), QStringLiteral("1"));
+        const auto wizard = startWizard();
+        m_env->dialogs.messages.clear();
+
+        child<QPushButton>(*wizard, "Command20")->click();
+        QCOMPARE(m_env->dialogs.messages.size(), 1);
+        QVERIFY(m_env->dialogs.messages.first().startsWith(
+            QStringLiteral("The settings have been reinitialized.")));
+        QCOMPARE(read(K::kButtonCount, K::kAmount), QStringLiteral("12"));
+        QCOMPARE(read(K::kPassword, K::kHash), hash);
+        QCOMPARE(read(K::kToolName, "101"), QStringLiteral("Beyond"));
+        QCOMPARE(read(K::kVersion, K::kFirstKey), QStringLiteral("locked 1.0"));
+        QCOMPARE(read(K::kToolName, "100"), QString());
+        QCOMPARE(read(K::kCompanyInfo, "1"), QString());
+        QCOMPARE(read(K::kHome, K::kFirstKey), FixedAddresses::vendorProblemPage(m_env->appPath()));
+    }
+
     // The password.
 
     void settingAPasswordStoresOnlyAHash() {
@@ -604,7 +850,7 @@ private slots:
         for (const char* name : {"ManualBrowsing", "Text2", "Command1"}) {
             auto* control = child<QWidget>(*wizard, name);
             QVERIFY2(!control->isEnabled(), name);
-            QCOMPARE(control->toolTip(), HomePageTab::lockedToolTip());
+            QCOMPARE(control->toolTip(), LockedControls::toolTip());
         }
         QVERIFY(child<QCheckBox>(*wizard, "ManualBrowsing")->isChecked());
         QVERIFY(child<QWidget>(*wizard, "Disney")->isEnabled());
@@ -914,6 +1160,32 @@ private slots:
         child<QPushButton>(*wizard, "AddNewIcon")->click();
         QVERIFY(child<QLineEdit>(*wizard, "IconName")->isEnabled());
         QVERIFY(m_env->dialogs.messages.isEmpty());
+    }
+
+    void lockedAppearanceFieldsAreDisabledAndNeverWritten() {
+        write(K::kCompanyInfo, "3", QStringLiteral("555-0100"));
+        m_locks->lock(QStringLiteral("Icontext"), QStringLiteral("1"));
+        m_locks->lock(QStringLiteral("AboutImage"), QStringLiteral("1"));
+        m_locks->lock(QStringLiteral("Version"), QStringLiteral("1"));
+        m_locks->lock(QStringLiteral("Disclaimer"), QStringLiteral("1"));
+        m_locks->lock(QStringLiteral("CompanyInfo"), QStringLiteral("3"));
+        m_locks->lock(QStringLiteral("EMail"), QStringLiteral("Selection"));
+        const auto wizard = startWizard();
+        for (const char* name : {"Image6", "icontext", "AboutPicture", "Search", "Text4", "Text3",
+                                 "c3", "Command67"}) {
+            auto* control = child<QWidget>(*wizard, name);
+            QVERIFY2(!control->isEnabled(), name);
+            QCOMPARE(control->toolTip(), LockedControls::toolTip());
+        }
+        QVERIFY(child<QWidget>(*wizard, "c2")->isEnabled());
+        click(child<QWidget>(*wizard, "Image6"));
+        click(child<QWidget>(*wizard, "AboutPicture"));
+        loseFocus(child<QWidget>(*wizard, "Text4"), Qt::TabFocusReason);
+        child<QLineEdit>(*wizard, "c3")->setText(QStringLiteral("changed"));
+        loseFocus(child<QWidget>(*wizard, "c3"), Qt::TabFocusReason);
+        QVERIFY(m_env->dialogs.filters.isEmpty());
+        QVERIFY(m_env->dialogs.messages.isEmpty());
+        QCOMPARE(read(K::kCompanyInfo, "3"), QStringLiteral("555-0100"));
     }
 };
 
