@@ -34,7 +34,6 @@ public:
 
     HomePageTab& homePage() const { return *m_home; }
     ToolBarTab& toolBar() const { return *m_toolBar; }
-    WizardFileDialogs& fileDialogs() { return m_fileDialogs; }
 
 public slots:
     void done(int result) override;
