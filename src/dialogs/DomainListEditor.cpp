@@ -140,13 +140,17 @@ void DomainListEditor::showDomain() {
         m_ui->URL->setText(text);
         return;
     }
+    if (const auto row = lookUpDomain(text)) m_ui->URL->setText(row->text);
+}
+
+// The row that holds `text`; nothing when the look-up failed, after its message and a
+// reload of the list.
+std::optional<LinksDatabase::Row> DomainListEditor::lookUpDomain(const QString& text) {
     const auto row = m_database.lookUp(Table::Domains, text);
-    if (!row.ok()) {
-        report(row.error);
-        loadDomainList();
-        return;
-    }
-    m_ui->URL->setText(row.value.text);
+    if (row.ok()) return row.value;
+    report(row.error);
+    loadDomainList();
+    return std::nullopt;
 }
 
 void DomainListEditor::newRecord() {
@@ -181,13 +185,7 @@ void DomainListEditor::editSelected() {
     if (text.isEmpty() || m_lockedDomains) return;
     m_editor.startEditing();
     applyStates();
-    const auto row = m_database.lookUp(Table::Domains, text);
-    if (!row.ok()) {
-        report(row.error);
-        loadDomainList();
-        return;
-    }
-    m_ui->URL->setText(row.value.text);
+    if (const auto row = lookUpDomain(text)) m_ui->URL->setText(row->text);
 }
 
 void DomainListEditor::saveEdit() {

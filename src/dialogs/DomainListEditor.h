@@ -34,6 +34,7 @@ public:
 private:
     void loadDomainList();
     void showDomain();
+    std::optional<LinksDatabase::Row> lookUpDomain(const QString& text);
     void newRecord();
     void addRecord();
     void cancelAddNew();
