@@ -137,7 +137,11 @@ private slots:
         QCOMPARE(dialog.directory().absolutePath(), m_root);
         QCOMPARE(dialog.sidebarUrls(), QList<QUrl>{QUrl::fromLocalFile(m_root)});
         dialog.setDirectory(m_root + QStringLiteral("/School"));
-        QTest::qWait(0);
+        // A correction would be queued by now: an event queued after it marks its turn.
+        bool queuedAfter = false;
+        QMetaObject::invokeMethod(
+            &dialog, [&queuedAfter] { queuedAfter = true; }, Qt::QueuedConnection);
+        QTRY_VERIFY(queuedAfter);
         QCOMPARE(dialog.directory().absolutePath(), m_root + QStringLiteral("/School"));
 
         for (const QString& elsewhere :

@@ -413,8 +413,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_host->windows.last().isNull(), kTimeout);
         const int pings = m_server->requested.count(QStringLiteral("/bad/ping"));
 
-        // Long enough for the page's timers, had it kept running.
-        QTest::qWait(2500);
+        // The opener's own timer fires after every timer of the refused page, had it kept
+        // running: its request marks the moment to look.
+        web(opener)->page()->runJavaScript(
+            QStringLiteral("setTimeout(function(){fetch('/ok/after')}, 2500)"));
+        QTRY_VERIFY_WITH_TIMEOUT(m_server->requested.contains(QStringLiteral("/ok/after")),
+                                 kTimeout);
         QCOMPARE(m_server->requested.count(QStringLiteral("/bad/ping")), pings);
         QVERIFY(!m_server->requested.contains(QStringLiteral("/ok/tiny.html")));
         QVERIFY(!m_server->requested.contains(QStringLiteral("/bad/again.html")));
