@@ -121,7 +121,7 @@ void BrowserWindow::createMenus() {
     m_mainItem = actions.value(MenuCommand::ToggleMain);
     m_customItem = actions.value(MenuCommand::ToggleCustom);
     m_statusBarItem = actions.value(MenuCommand::ToggleStatusBar);
-    if (MenuCommands::emailTitleOpensMailClient(m_profile.kind)) {
+    if (m_profile.emailTitleOpensMailClient) {
         QMenu* email = menuBar()->findChild<QMenu*>(QStringLiteral("Email"));
         connect(email, &QMenu::aboutToShow, this, [this] { m_commands->openMailClient(); });
     }

@@ -12,6 +12,7 @@ const LayoutProfile kZD2 = {
     QSize(640, 339), false, false,
     false,
     2220, true,
+    true, "The wizard needs a selection for the email client.", false,
 };
 
 const LayoutProfile kZD = {
@@ -23,6 +24,7 @@ const LayoutProfile kZD = {
     QSize(800, 458), true, true,
     true,
     2280, false,
+    false, "The wizard needs a selection for the mail client.", false,
 };
 
 const LayoutProfile kZD3 = {
@@ -34,6 +36,7 @@ const LayoutProfile kZD3 = {
     QSize(1024, 625), false, false,
     false,
     2280, true,
+    false, "The wizard needs a selection for the email client.", true,
 };
 // clang-format on
 

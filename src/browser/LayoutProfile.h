@@ -57,6 +57,12 @@ struct LayoutProfile {
     int busyPanelWidthTwips;
     bool busyTimerOnAtSetUp;
 
+    // Menu commands: Address Book reports a missing contacts program; the message when no
+    // mail client is chosen; the Email title runs Open Mail Client before its menu opens.
+    bool addressBookMissingReported;
+    const char* noMailClientMessage;
+    bool emailTitleOpensMailClient;
+
     static const LayoutProfile& of(ProfileKind kind);
     // The layout the frame picks for a desktop work area of the given height in twips.
     static ProfileKind forWorkAreaHeight(int twips);

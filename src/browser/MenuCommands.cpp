@@ -19,31 +19,6 @@ const QString kNoAddressBook = QStringLiteral(
     "Outlook Directory.  Future Zelvo Browser release will allow for Address Book "
     "assignments.");
 
-// Where the layouts' menu commands differ.
-struct MenuDifferences {
-    bool addressBookMissingReported;
-    const char* noMailClient;
-    bool emailTitleOpensMailClient;
-};
-
-const MenuDifferences& differencesOf(ProfileKind kind) {
-    static const MenuDifferences kZD2 = {true, "The wizard needs a selection for the email client.",
-                                         false};
-    static const MenuDifferences kZD = {false, "The wizard needs a selection for the mail client.",
-                                        false};
-    static const MenuDifferences kZD3 = {
-        false, "The wizard needs a selection for the email client.", true};
-    switch (kind) {
-        case ProfileKind::ZD2:
-            return kZD2;
-        case ProfileKind::ZD:
-            return kZD;
-        case ProfileKind::ZD3:
-            break;
-    }
-    return kZD3;
-}
-
 }  // namespace
 
 MenuCommands::MenuCommands(QWidget* window, const LayoutProfile& profile,
@@ -55,10 +30,6 @@ MenuCommands::MenuCommands(QWidget* window, const LayoutProfile& profile,
       m_web(web),
       m_policy(policy),
       m_webCommands(window, web, *context.dialogs, std::move(pageShown)) {}
-
-bool MenuCommands::emailTitleOpensMailClient(ProfileKind kind) {
-    return differencesOf(kind).emailTitleOpensMailClient;
-}
 
 bool MenuCommands::run(MenuCommand command) {
     FormOpener* forms = m_context.forms;
@@ -140,7 +111,7 @@ void MenuCommands::addressBook() {
                                                              DesktopPrograms::searchPath())
                                 : QString();
     if (!command.isEmpty() && m_context.launcher->launch(command)) return;
-    if (differencesOf(m_profile.kind).addressBookMissingReported) {
+    if (m_profile.addressBookMissingReported) {
         m_context.dialogs->message(m_window, kNoAddressBook);
     }
 }
@@ -153,8 +124,7 @@ void MenuCommands::openMailClient() {
     const QString commandLine =
         m_context.settings->read(SettingsKeys::kEMail, SettingsKeys::kSelection);
     if (commandLine.isEmpty()) {
-        m_context.dialogs->message(m_window,
-                                   QString::fromLatin1(differencesOf(m_profile.kind).noMailClient));
+        m_context.dialogs->message(m_window, QString::fromLatin1(m_profile.noMailClientMessage));
         if (m_context.forms) m_context.forms->openWizard(m_window, QString());
         return;
     }

@@ -32,9 +32,6 @@ public:
 
     WebCommands& webCommands() { return m_webCommands; }
 
-    // In the largest layout, opening the Email menu runs Open Mail Client first.
-    static bool emailTitleOpensMailClient(ProfileKind kind);
-
     static inline const QString kOpenFileFilter = QStringLiteral(
         "Html-Htm (*.html *.htm)|*.html;*.htm|Pictures(*.jpg *.gif)|*.jpg;*.gif|Text & Doc "
         "Files(*.doc *.txt *.rtf)|*.doc;*.txt;*.rtf|All Files(*.*)|*.*");
