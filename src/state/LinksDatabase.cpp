@@ -21,9 +21,8 @@ namespace {
 
 using Table = LinksDatabase::Table;
 
-QString engineMessage(const QSqlError& error) {
-    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
-}
+using SqlStatements::engineMessage;
+using SqlStatements::execute;
 
 QString missingFileError(const QString& file) {
     return QStringLiteral("Could not find file '%1'.").arg(file);
@@ -73,12 +72,6 @@ QString firstMatchingRow(Table table) {
 // A null QString would be stored as NULL, which no look-up can find again.
 QVariant boundText(const QString& value) {
     return value.isNull() ? QStringLiteral("") : value;
-}
-
-QString execute(QSqlQuery& query, const QString& statement, const QVariantList& values = {}) {
-    if (!query.prepare(statement)) return engineMessage(query.lastError());
-    for (const QVariant& value : values) query.addBindValue(value);
-    return query.exec() ? QString() : engineMessage(query.lastError());
 }
 
 QString readTexts(QSqlQuery& query, const QString& statement, const QVariantList& values,

@@ -1,5 +1,7 @@
 #include "state/SqliteConnection.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QUrl>
 #include <atomic>
 
@@ -26,3 +28,17 @@ SqliteConnection::~SqliteConnection() {
     database().close();
     QSqlDatabase::removeDatabase(m_name);
 }
+
+namespace SqlStatements {
+
+QString engineMessage(const QSqlError& error) {
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+}
+
+QString execute(QSqlQuery& query, const QString& statement, const QVariantList& values) {
+    if (!query.prepare(statement)) return engineMessage(query.lastError());
+    for (const QVariant& value : values) query.addBindValue(value);
+    return query.exec() ? QString() : engineMessage(query.lastError());
+}
+
+}  // namespace SqlStatements

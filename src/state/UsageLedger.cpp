@@ -14,15 +14,8 @@ const QString kDayKind = QStringLiteral("Day");
 const QString kGrantKind = QStringLiteral("Grant");
 const QString kClockKind = QStringLiteral("Clock");
 
-QString engineMessage(const QSqlError& error) {
-    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
-}
-
-QString execute(QSqlQuery& query, const QString& statement, const QVariantList& values = {}) {
-    if (!query.prepare(statement)) return engineMessage(query.lastError());
-    for (const QVariant& value : values) query.addBindValue(value);
-    return query.exec() ? QString() : engineMessage(query.lastError());
-}
+using SqlStatements::engineMessage;
+using SqlStatements::execute;
 
 QVariant moment(const QDateTime& instant) {
     return instant.isValid() ? QVariant(instant.toMSecsSinceEpoch()) : QVariant(qint64(0));

@@ -11,9 +11,8 @@
 
 namespace {
 
-QString engineMessage(const QSqlError& error) {
-    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
-}
+using SqlStatements::engineMessage;
+using SqlStatements::execute;
 
 template <typename Work>
 QString withReadConnection(const QString& callerPath, Work work) {
@@ -24,12 +23,6 @@ QString withReadConnection(const QString& callerPath, Work work) {
     QSqlQuery query(connection.database());
     query.setForwardOnly(true);
     return work(query);
-}
-
-QString run(QSqlQuery& query, const QString& statement, const QVariantList& values) {
-    if (!query.prepare(statement)) return engineMessage(query.lastError());
-    for (const QVariant& value : values) query.addBindValue(value);
-    return query.exec() ? QString() : engineMessage(query.lastError());
 }
 
 // Equal texts keep the order of entry, as the sorted lists of LinksDatabase do.
@@ -58,8 +51,8 @@ VisitLogReader::VisitLogReader(QString callerPath) : m_path(std::move(callerPath
 
 QString VisitLogReader::takeSnapshot(Snapshot& snapshot) const {
     return withReadConnection(m_path, [&](QSqlQuery& query) {
-        QString error =
-            run(query, QStringLiteral("SELECT COUNT(*), IFNULL(MAX(rowid), 0) FROM Visited"), {});
+        QString error = execute(
+            query, QStringLiteral("SELECT COUNT(*), IFNULL(MAX(rowid), 0) FROM Visited"), {});
         if (!error.isEmpty()) return error;
         if (!query.next()) return engineMessage(query.lastError());
         snapshot.count = query.value(0).toInt();
@@ -78,7 +71,7 @@ QString VisitLogReader::readPage(Order order, const Snapshot& snapshot, const Po
     values << limit;
     page = Page{{}, from};
     return withReadConnection(m_path, [&](QSqlQuery& query) {
-        const QString error = run(query, pageStatement(order, from.atStart), values);
+        const QString error = execute(query, pageStatement(order, from.atStart), values);
         if (!error.isEmpty()) return error;
         while (query.next()) {
             const QString text = query.value(1).toString();
